@@ -1,0 +1,29 @@
+# Helpers shared by every folder's CMakeLists.txt.
+
+# Our own code: warnings are errors on both builds.
+function(hs_our_code target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+endfunction()
+
+function(hs_sanitized target)
+  target_compile_options(${target} PUBLIC -fsanitize=address,undefined -fno-omit-frame-pointer
+                                          -fno-sanitize-recover=all)
+  target_link_options(${target} PUBLIC -fsanitize=address,undefined)
+endfunction()
+
+# Sources that build on every platform (no <windows.h>): go into each portable library.
+function(hs_portable_sources)
+  foreach(target hs_portable hs_portable_checked)
+    if(TARGET ${target})
+      target_sources(${target} PRIVATE ${ARGN})
+    endif()
+  endforeach()
+endfunction()
+
+# Sources that only the Windows program compiles.
+function(hs_windows_sources)
+  if(TARGET Huesmith)
+    target_sources(Huesmith PRIVATE ${ARGN})
+  endif()
+endfunction()
