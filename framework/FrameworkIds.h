@@ -4,6 +4,9 @@
 
 #define ID_SEPARATOR 0
 
+// Labels and other controls that nothing refers to.
+#define IDC_STATIC (-1)
+
 #define ID_FILE_NEW 57600
 #define ID_FILE_OPEN 57601
 #define ID_FILE_SAVE 57603

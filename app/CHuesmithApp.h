@@ -1,0 +1,28 @@
+// The application: one copy at a time, the settings file in the current directory, and the
+// catalogue document opened from Huesmith.csv there.
+#pragma once
+
+#include <windows.h>
+
+#include "framework/CHandle.h"
+#include "framework/CWinApp.h"
+
+class CHuesmithApp : public CWinApp {
+public:
+    bool InitInstance() override;
+    int ExitInstance() override;
+
+    static const CCmdMap s_map;
+
+protected:
+    const CCmdMap* GetCommandMap() const override { return &s_map; }
+
+private:
+    static void CloseKernelHandle(HANDLE handle) { ::CloseHandle(handle); }
+    // True when another copy runs; that copy's main window is brought forward.
+    bool ActivateRunningCopy();
+
+    static const CCmdEntry s_entries[];
+    // Held for the life of the process: its name marks that a copy is running.
+    CHandle<HANDLE, &CHuesmithApp::CloseKernelHandle> m_instanceMutex;
+};

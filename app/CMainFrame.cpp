@@ -1,0 +1,147 @@
+#include "app/CMainFrame.h"
+
+#include <vector>
+
+#include "app/FramePlacement.h"
+#include "catalogue/CHuesmithDoc.h"
+#include "framework/CCmdUI.h"
+#include "framework/CWinApp.h"
+#include "res/resource.h"
+
+namespace {
+constexpr DWORD kFrameStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;  // fixed size, no maximise
+constexpr DWORD kStatusBarStyle = WS_CHILD | WS_VISIBLE | 0x8200;        // + the framework's bottom-bar bits
+
+constexpr const char* kWindowSection = "Window";
+constexpr const char* kOptionSection = "Option";
+constexpr const char* kDefaultPreview = "Test Print...";
+constexpr const char* kDefaultCopyPrefix = "#";
+
+BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM lParam) {
+    auto* areas = reinterpret_cast<std::vector<MonitorArea>*>(lParam);
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (::GetMonitorInfoA(monitor, &info) == FALSE) return TRUE;
+    const auto toRect = [](const RECT& r) { return PlacementRect{r.left, r.top, r.right, r.bottom}; };
+    const MonitorArea area{toRect(info.rcMonitor), toRect(info.rcWork)};
+    // The primary monitor first: workspace coordinates are taken from it.
+    if ((info.dwFlags & MONITORINFOF_PRIMARY) != 0) {
+        areas->insert(areas->begin(), area);
+    } else {
+        areas->push_back(area);
+    }
+    return TRUE;
+}
+
+std::vector<MonitorArea> Monitors() {
+    std::vector<MonitorArea> areas;
+    ::EnumDisplayMonitors(nullptr, nullptr, &CollectMonitor, reinterpret_cast<LPARAM>(&areas));
+    return areas;
+}
+}  // namespace
+
+constinit const CCmdEntry CMainFrame::s_entries[] = {
+    MapCommand<&CMainFrame::OnViewTopmost>(ID_VIEW_TOPMOST),
+    MapUpdate<&CMainFrame::OnUpdateViewTopmost>(ID_VIEW_TOPMOST),
+    MapCommand<&CMainFrame::OnViewStatusBar>(ID_VIEW_STATUS_BAR),
+};
+constinit const CCmdMap CMainFrame::s_map{s_entries, &CFrameWnd::s_map};
+
+CHuesmithDoc* CMainFrame::GetHuesmithDoc() const { return static_cast<CHuesmithDoc*>(GetActiveDocument()); }
+
+bool CMainFrame::PreCreateWindow(CREATESTRUCTA& create) {
+    if (!CFrameWnd::PreCreateWindow(create)) return false;
+    // Without the add-to-title bit the framework never rewrites the caption: the view owns it.
+    create.style = kFrameStyle;
+    return true;
+}
+
+int CMainFrame::OnCreate(CREATESTRUCTA& create) {
+    if (CFrameWnd::OnCreate(create) == -1) return -1;
+    static constexpr UINT kIndicators[] = {ID_SEPARATOR};
+    if (!m_wndStatusBar.Create(*this, kStatusBarStyle, AFX_IDW_STATUS_BAR) ||
+        !m_wndStatusBar.SetIndicators(kIndicators, 1)) {
+        return -1;
+    }
+    return 0;
+}
+
+void CMainFrame::OnShowWindow(bool show, UINT status) {
+    Default();
+    // Status 0: shown by an explicit call, which is the first showing at start-up.
+    if (status != 0 || !show || m_bSettingsLoaded) return;
+    m_bSettingsLoaded = true;
+    LoadSettings();
+}
+
+void CMainFrame::LoadSettings() {
+    const CWinApp& app = *AfxGetApp();
+    const int left = app.GetProfileInt(kWindowSection, "Left", 0);
+    const int top = app.GetProfileInt(kWindowSection, "Top", 0);
+    m_nWndStyle = app.GetProfileInt(kWindowSection, "WndStyle", 0);
+    m_nStatusBar = app.GetProfileInt(kWindowSection, "StatusBar", 1);
+    CHuesmithDoc& doc = *GetHuesmithDoc();
+    doc.m_strPreview = app.GetProfileString(kOptionSection, "Preview", kDefaultPreview);
+    doc.m_strCopyPrefix = app.GetProfileString(kOptionSection, "Copy", kDefaultCopyPrefix);
+    doc.m_bLowerCase = app.GetProfileInt(kOptionSection, "UpperLower", 0);
+
+    const RECT frame = GetWindowRect();
+    const int barHeight = m_wndStatusBar.GetHeight();
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top - (m_nStatusBar == 0 ? barHeight : 0);
+    const std::vector<MonitorArea> monitors = Monitors();
+    const PlacementPoint position = RestoredFramePosition({left, top}, width, height, monitors);
+    const HWND insertAfter = m_nWndStyle != 0 ? HWND_TOPMOST : HWND_NOTOPMOST;
+    if (m_nStatusBar == 0) {
+        m_wndStatusBar.ShowWindow(SW_HIDE);
+        SetWindowPos(insertAfter, position.x, position.y, width, height, SWP_SHOWWINDOW);
+    } else {
+        SetWindowPos(insertAfter, position.x, position.y, 0, 0, SWP_NOSIZE);
+    }
+}
+
+void CMainFrame::SaveSettings() const {
+    const CWinApp& app = *AfxGetApp();
+    const CHuesmithDoc& doc = *GetHuesmithDoc();
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    ::GetWindowPlacement(m_hWnd, &placement);
+    // The restored rectangle, so a minimised frame still saves where it will come back.
+    app.WriteProfileInt(kWindowSection, "Left", placement.rcNormalPosition.left);
+    app.WriteProfileInt(kWindowSection, "Top", placement.rcNormalPosition.top);
+    app.WriteProfileInt(kWindowSection, "WndStyle", m_nWndStyle);
+    app.WriteProfileInt(kWindowSection, "StatusBar", m_nStatusBar);
+    app.WriteProfileString(kOptionSection, "Preview", doc.m_strPreview);
+    app.WriteProfileString(kOptionSection, "Copy", doc.m_strCopyPrefix);
+    app.WriteProfileInt(kOptionSection, "UpperLower", doc.m_bLowerCase);
+}
+
+void CMainFrame::OnClose() {
+    SaveSettings();
+    CFrameWnd::OnClose();
+}
+
+void CMainFrame::OnViewTopmost() {
+    const bool topmost = (::GetWindowLongA(m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    m_nWndStyle = topmost ? 0 : 1;
+    SetWindowPos(m_nWndStyle != 0 ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+}
+
+void CMainFrame::OnUpdateViewTopmost(CCmdUI& ui) { ui.SetCheck(m_nWndStyle != 0 ? 1 : 0); }
+
+void CMainFrame::OnViewStatusBar() {
+    // The view keeps its size: the frame grows or shrinks by the bar's height.
+    const RECT frame = GetWindowRect();
+    const int barHeight = m_wndStatusBar.GetHeight();
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    if (m_nStatusBar == 1) {
+        m_wndStatusBar.ShowWindow(SW_HIDE);
+        SetWindowPos(nullptr, 0, 0, width, height - barHeight, SWP_NOMOVE | SWP_NOZORDER);
+        m_nStatusBar = 0;
+    } else {
+        m_wndStatusBar.ShowWindow(SW_SHOW);
+        SetWindowPos(nullptr, 0, 0, width, height + barHeight, SWP_NOMOVE | SWP_NOZORDER);
+        m_nStatusBar = 1;
+    }
+}

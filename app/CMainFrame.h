@@ -1,0 +1,35 @@
+// The main window: a fixed-size frame around the form view with a one-pane status bar. It reads
+// every setting when first shown and writes every setting when closed.
+#pragma once
+
+#include "framework/CFrameWnd.h"
+#include "framework/CStatusBar.h"
+
+class CHuesmithDoc;
+
+class CMainFrame : public CFrameWnd {
+public:
+    static const CCmdMap s_map;
+
+protected:
+    const CCmdMap* GetCommandMap() const override { return &s_map; }
+    bool PreCreateWindow(CREATESTRUCTA& create) override;
+    int OnCreate(CREATESTRUCTA& create) override;
+    void OnShowWindow(bool show, UINT status) override;
+    void OnClose() override;
+
+private:
+    void OnViewTopmost();
+    void OnUpdateViewTopmost(CCmdUI& ui);
+    void OnViewStatusBar();
+
+    void LoadSettings();
+    void SaveSettings() const;
+    CHuesmithDoc* GetHuesmithDoc() const;
+
+    static const CCmdEntry s_entries[];
+    int m_nStatusBar = 1;   // settings key StatusBar
+    int m_nWndStyle = 0;    // settings key WndStyle: 1 = always on top
+    CStatusBar m_wndStatusBar;
+    bool m_bSettingsLoaded = false;
+};

@@ -1,0 +1,48 @@
+// The document's preview painting (Windows only).
+#include <windows.h>
+
+#include "catalogue/CHuesmithDoc.h"
+#include "catalogue/PreviewStrip.h"
+#include "framework/CDC.h"
+#include "framework/CGdiObject.h"
+
+namespace {
+constexpr int kPreviewFontHeightPx = 24;
+constexpr const char* kPreviewFontFace = "\x82\x6c\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4e";  // ＭＳ ゴシック (CP932)
+
+LOGFONTA PreviewFont() {
+    LOGFONTA font{};
+    font.lfHeight = kPreviewFontHeightPx;
+    font.lfWeight = FW_BOLD;
+    font.lfItalic = TRUE;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    font.lfQuality = PROOF_QUALITY;
+    font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    lstrcpynA(font.lfFaceName, kPreviewFontFace, LF_FACESIZE);
+    return font;
+}
+}  // namespace
+
+void CHuesmithDoc::DrawPreview(CDC* pDC) const {
+    const int width = rectPreview.Width();
+    const int height = rectPreview.Height();
+    // Painted off-screen and copied in one blit, so dragging a slider does not flicker. The bitmap
+    // and font are declared before the memory DC, which restores its selections before they go.
+    CBitmap bitmap;
+    CFont font;
+    if (!bitmap.CreateCompatibleBitmap(pDC->GetSafeHdc(), width, height)) return;
+    font.CreateFontIndirect(PreviewFont());
+    CMemoryDC memory = pDC->CreateCompatibleDC();
+    memory.SelectObject(bitmap.GetSafeHandle());
+    if (font) memory.SelectObject(font.GetSafeHandle());
+
+    const SIZE extent = memory.GetTextExtent(m_strPreview);
+    memory.FillSolidRect(0, 0, width, height, m_crBack);
+    memory.SetBkMode(TRANSPARENT);
+    memory.SetTextColor(m_crText);
+    const TextOrigin origin = CentredTextOrigin(extent.cx, extent.cy);
+    memory.TextOut(origin.x, origin.y, m_strPreview);
+    pDC->BitBlt(rectPreview.left, rectPreview.top, width, height, memory, 0, 0, SRCCOPY);
+}

@@ -1,0 +1,25 @@
+// A view built from a dialog template: a child modeless dialog that fills the frame.
+#pragma once
+
+#include "framework/CView.h"
+
+class CFormView : public CView {
+public:
+    explicit CFormView(UINT idTemplate) : m_nIDTemplate(idTemplate) {}
+
+    bool Create(CFrameWnd& parent, UINT id, CDocument& document) override;
+    void OnInitialUpdate() override;
+    bool PreTranslateMessage(MSG& msg) override;
+
+    // The form's size in pixels, as the template lays it out.
+    SIZE GetTotalSize() const { return m_totalSize; }
+    // Grows or shrinks the frame so that the view shows the whole form.
+    void ResizeParentToFit(bool shrinkOnly);
+
+protected:
+    void OnDraw(CDC*) override {}
+
+private:
+    UINT m_nIDTemplate;
+    SIZE m_totalSize{};
+};

@@ -1,0 +1,226 @@
+#include "framework/CFrameWnd.h"
+
+#include "framework/AppText.h"
+#include "framework/CCmdUI.h"
+#include "framework/CDocument.h"
+#include "framework/CView.h"
+#include "framework/CWinApp.h"
+#include "framework/TextFormat.h"
+
+namespace {
+constexpr const char* kFrameClassName = "HuesmithFrameWnd";
+constexpr UINT kMenuClosedFlags = 0xFFFF;  // WM_MENUSELECT's "menu closed" marker
+constexpr std::size_t kTitleField = 0;     // first piece of the document-template string
+}  // namespace
+
+constinit const CCmdEntry CFrameWnd::s_entries[] = {
+    MapUpdate<&CFrameWnd::OnUpdateControlBarMenu>(ID_VIEW_STATUS_BAR),
+    MapCommand<&CFrameWnd::OnBarCheck>(ID_VIEW_STATUS_BAR),
+};
+constinit const CCmdMap CFrameWnd::s_map{s_entries, &CCmdTarget::s_map};
+
+CFrameWnd::CFrameWnd() = default;
+CFrameWnd::~CFrameWnd() = default;
+
+const char* CFrameWnd::GetFrameClassName() { return kFrameClassName; }
+
+const char* CFrameWnd::RegisterFrameClass(HICON icon) {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof(wc);
+    const HINSTANCE instance = ::GetModuleHandleA(nullptr);
+    if (::GetClassInfoExA(instance, kFrameClassName, &wc) != FALSE) return kFrameClassName;
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = &CWnd::StaticWindowProc;
+    wc.hInstance = instance;
+    wc.hIcon = icon;
+    wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kFrameClassName;
+    return ::RegisterClassExA(&wc) != 0 ? kFrameClassName : nullptr;
+}
+
+bool CFrameWnd::PreCreateWindow(CREATESTRUCTA& create) {
+    if (create.lpszClass == nullptr) return false;
+    return true;
+}
+
+bool CFrameWnd::LoadFrame(UINT idResource, CDocument& document) {
+    m_nIDResource = idResource;
+    m_pDocument = &document;
+    const HINSTANCE instance = ::GetModuleHandleA(nullptr);
+    const auto resource = MAKEINTRESOURCEA(idResource);
+    const auto icon = static_cast<HICON>(::LoadImageA(instance, resource, IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    const char* className = RegisterFrameClass(icon);
+    if (className == nullptr) return false;
+    m_hAccelTable = ::LoadAcceleratorsA(instance, resource);
+
+    const std::string title(SplitField(LoadResString(idResource), '\n', kTitleField));
+    CREATESTRUCTA create{};
+    create.hInstance = instance;
+    create.hMenu = ::LoadMenuA(instance, resource);
+    create.lpszClass = className;
+    create.lpszName = title.c_str();
+    create.style = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE;
+    create.x = create.y = create.cx = create.cy = CW_USEDEFAULT;
+    if (!PreCreateWindow(create)) {
+        if (create.hMenu != nullptr) ::DestroyMenu(create.hMenu);
+        return false;
+    }
+    const HWND hWnd = ::CreateWindowExA(create.dwExStyle, create.lpszClass, create.lpszName,
+                                        create.style & ~FWS_ADDTOTITLE, create.x, create.y, create.cx,
+                                        create.cy, nullptr, create.hMenu, instance, this);
+    if (hWnd == nullptr) {
+        // A failed creation leaves the menu with us.
+        if (create.hMenu != nullptr) ::DestroyMenu(create.hMenu);
+        return false;
+    }
+    const auto smallIcon = static_cast<HICON>(::LoadImageA(instance, resource, IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
+                                                           ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    if (smallIcon != nullptr) ::SendMessageA(hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
+    return true;
+}
+
+int CFrameWnd::OnCreate(CREATESTRUCTA& create) {
+    if (static_cast<int>(Default()) == -1) return -1;
+    (void)create;
+    if (m_pView != nullptr && !m_pView->Create(*this, AFX_IDW_PANE_FIRST, *m_pDocument)) return -1;
+    return 0;
+}
+
+void CFrameWnd::OnClose() {
+    // The document never asks to be saved: destroy the frame, which ends the message loop.
+    DestroyWindow();
+}
+
+void CFrameWnd::OnDestroy() {
+    Default();
+    if (CWinApp* app = AfxGetApp(); app != nullptr && app->m_pMainWnd == this) ::PostQuitMessage(0);
+}
+
+void CFrameWnd::OnSize(UINT type, int, int) {
+    Default();
+    if (type != SIZE_MINIMIZED) RecalcLayout();
+}
+
+CStatusBar* CFrameWnd::GetStatusBar() const {
+    return static_cast<CStatusBar*>(FromHandlePermanent(GetDlgItem(AFX_IDW_STATUS_BAR)));
+}
+
+void CFrameWnd::RecalcLayout() {
+    RECT client = GetClientRect();
+    if (CStatusBar* bar = GetStatusBar(); bar != nullptr && bar->HasVisibleStyle()) {
+        // The status bar places itself along the bottom edge when it is told of a size change.
+        ::SendMessageA(bar->m_hWnd, WM_SIZE, 0, 0);
+        client.bottom -= bar->GetWindowRect().bottom - bar->GetWindowRect().top;
+    }
+    if (m_pView != nullptr && m_pView->m_hWnd != nullptr) {
+        ::SetWindowPos(m_pView->m_hWnd, nullptr, client.left, client.top, client.right - client.left,
+                       client.bottom - client.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void CFrameWnd::InitialUpdateFrame() {
+    if (m_pView != nullptr) m_pView->OnInitialUpdate();
+    ActivateFrame(AfxGetApp()->m_nCmdShow);
+}
+
+void CFrameWnd::ActivateFrame(int cmdShow) {
+    ShowWindow(cmdShow);
+    ::SetForegroundWindow(m_hWnd);
+}
+
+void CFrameWnd::SetMessageText(const std::string& text) {
+    if (CStatusBar* bar = GetStatusBar(); bar != nullptr) bar->SetPaneText(text);
+}
+
+void CFrameWnd::SetMessageText(UINT stringId) {
+    // A prompt may carry a tooltip after a newline; the status bar shows the part before it.
+    SetMessageText(std::string(SplitField(LoadResString(stringId), '\n', 0)));
+}
+
+bool CFrameWnd::OnCmdMsg(const CCmdRequest& request) {
+    if (m_pView != nullptr && m_pView->CCmdTarget::OnCmdMsg(request)) return true;
+    if (m_pDocument != nullptr && m_pDocument->OnCmdMsg(request)) return true;
+    if (CCmdTarget::OnCmdMsg(request)) return true;
+    CWinApp* app = AfxGetApp();
+    return app != nullptr && app->OnCmdMsg(request);
+}
+
+bool CFrameWnd::PreTranslateMessage(MSG& msg) {
+    return m_hAccelTable != nullptr && msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST &&
+           ::TranslateAcceleratorA(m_hWnd, m_hAccelTable, &msg) != FALSE;
+}
+
+void CFrameWnd::UpdateCommandUI(CCmdUI& ui) {
+    if (OnCmdMsg({ui.m_nID, 0, CmdKind::Update, &ui})) {
+        if (!ui.m_enabled.has_value()) ui.m_enabled = true;
+        return;
+    }
+    // Neither an update handler nor a command handler: the item is grey.
+    ui.m_enabled = OnCmdMsg({ui.m_nID, 0, CmdKind::Probe, nullptr});
+}
+
+bool CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (lParam == 0) {
+        // Menu or accelerator: a command whose item would be grey does not run.
+        CCmdUI ui(LOWORD(wParam));
+        UpdateCommandUI(ui);
+        if (!ui.m_enabled.value_or(false)) return true;
+    }
+    return CWnd::OnCommand(wParam, lParam);
+}
+
+void CFrameWnd::OnInitMenuPopup(HMENU popup, UINT index, bool sysMenu) {
+    Default();
+    (void)index;
+    if (sysMenu) return;
+    const int count = ::GetMenuItemCount(popup);
+    for (int i = 0; i < count; ++i) {
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU | MIIM_STATE;
+        if (::GetMenuItemInfoA(popup, static_cast<UINT>(i), TRUE, &info) == FALSE) continue;
+        if ((info.fType & MFT_SEPARATOR) != 0 || info.hSubMenu != nullptr) continue;
+        CCmdUI ui(info.wID);
+        UpdateCommandUI(ui);
+        UINT state = ui.m_enabled.value_or(false) ? MFS_ENABLED : MFS_GRAYED;
+        UINT type = info.fType & ~MFT_RADIOCHECK;
+        if (ui.m_radio.has_value()) {
+            type |= MFT_RADIOCHECK;
+            if (*ui.m_radio) state |= MFS_CHECKED;
+        } else if (ui.m_check.has_value()) {
+            if (*ui.m_check != 0) state |= MFS_CHECKED;
+        } else {
+            state |= info.fState & MFS_CHECKED;
+            type |= info.fType & MFT_RADIOCHECK;
+        }
+        info.fMask = MIIM_FTYPE | MIIM_STATE;
+        info.fType = type;
+        info.fState = state;
+        ::SetMenuItemInfoA(popup, static_cast<UINT>(i), TRUE, &info);
+    }
+}
+
+void CFrameWnd::OnMenuSelect(UINT itemId, UINT flags, HMENU menu) {
+    if (flags == kMenuClosedFlags && menu == nullptr) {
+        SetMessageText(AFX_IDS_IDLEMESSAGE);
+    } else if ((flags & (MF_SEPARATOR | MF_POPUP | MF_SYSMENU)) != 0 || itemId == 0) {
+        SetMessageText(std::string());
+    } else {
+        SetMessageText(itemId);
+    }
+}
+
+void CFrameWnd::OnExitMenuLoop(bool) { SetMessageText(AFX_IDS_IDLEMESSAGE); }
+
+void CFrameWnd::OnUpdateControlBarMenu(CCmdUI& ui) {
+    const CStatusBar* bar = GetStatusBar();
+    ui.SetCheck(bar != nullptr && bar->HasVisibleStyle() ? 1 : 0);
+}
+
+void CFrameWnd::OnBarCheck() {
+    if (CStatusBar* bar = GetStatusBar(); bar != nullptr) {
+        bar->ShowWindow(bar->HasVisibleStyle() ? SW_HIDE : SW_SHOW);
+        RecalcLayout();
+    }
+}

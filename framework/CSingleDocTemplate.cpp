@@ -1,0 +1,140 @@
+#include "framework/CSingleDocTemplate.h"
+
+#include <windows.h>
+#include <commdlg.h>
+
+#include "framework/AppText.h"
+#include "framework/CArchive.h"
+#include "framework/CFrameWnd.h"
+#include "framework/CView.h"
+#include "framework/CWinApp.h"
+#include "framework/FileIo.h"
+#include "framework/TextFormat.h"
+
+namespace {
+// Pieces of the document-template string.
+constexpr std::size_t kFilterNameField = 3;
+constexpr std::size_t kExtensionField = 4;
+constexpr std::size_t kFileNameBufferBytes = 4096;
+
+std::string FullPathOf(const char* path) {
+    const DWORD needed = ::GetFullPathNameA(path, 0, nullptr, nullptr);
+    if (needed == 0) return path;
+    std::string full(needed, '\0');
+    const DWORD length = ::GetFullPathNameA(path, needed, full.data(), nullptr);
+    full.resize(length < needed ? length : 0);
+    return full.empty() ? std::string(path) : full;
+}
+}  // namespace
+
+CSingleDocTemplate::CSingleDocTemplate(unsigned idResource, std::function<std::unique_ptr<CDocument>()> newDocument,
+                                       std::function<std::unique_ptr<CFrameWnd>()> newFrame,
+                                       std::function<std::unique_ptr<CView>()> newView)
+    : m_nIDResource(idResource),
+      m_newDocument(std::move(newDocument)),
+      m_newFrame(std::move(newFrame)),
+      m_newView(std::move(newView)) {}
+
+CSingleDocTemplate::~CSingleDocTemplate() { DestroyFrame(); }
+
+bool CSingleDocTemplate::CreateFrame() {
+    m_pFrame = m_newFrame();
+    m_pFrame->SetViewToCreate(m_newView());
+    CWinApp* app = AfxGetApp();
+    // The first frame is the main window from its creation on, so that messages find their owner.
+    if (app->m_pMainWnd == nullptr) app->m_pMainWnd = m_pFrame.get();
+    if (!m_pFrame->LoadFrame(m_nIDResource, *m_pDocument)) {
+        DestroyFrame();
+        return false;
+    }
+    return true;
+}
+
+void CSingleDocTemplate::DestroyFrame() {
+    if (m_pFrame == nullptr) return;
+    CWinApp* app = AfxGetApp();
+    if (app != nullptr && app->m_pMainWnd == m_pFrame.get()) app->m_pMainWnd = nullptr;
+    m_pFrame->DestroyWindow();
+    m_pFrame.reset();
+}
+
+bool CSingleDocTemplate::LoadDocument(const std::string& path) {
+    const std::optional<std::string> bytes = ReadWholeFile(path);
+    if (!bytes) {
+        AfxMessageBox(FormatResString(AFX_IDP_FAILED_TO_OPEN_DOC, {path}));
+        return false;
+    }
+    m_pDocument->DeleteContents();
+    CArchive archive(*bytes);
+    m_pDocument->Serialize(archive);
+    m_pDocument->SetPathName(path);
+    m_pDocument->SetModifiedFlag(false);
+    return true;
+}
+
+bool CSingleDocTemplate::OpenDocumentFile(const char* path) {
+    if (m_pDocument == nullptr) {
+        m_pDocument = m_newDocument();
+        m_pDocument->SetDocTemplate(this);
+    }
+    const bool newFrame = m_pFrame == nullptr;
+    if (newFrame && !CreateFrame()) return false;
+    const bool loaded = path == nullptr ? m_pDocument->OnNewDocument() : LoadDocument(FullPathOf(path));
+    if (!loaded) {
+        if (newFrame) DestroyFrame();
+        return false;
+    }
+    if (newFrame) m_pFrame->InitialUpdateFrame();
+    return true;
+}
+
+bool CSingleDocTemplate::SaveDocument(CDocument& document) {
+    std::string path = document.GetPathName();
+    const DWORD attributes = path.empty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesA(path.c_str());
+    // A file that is gone or read-only is saved under a name the user chooses.
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        path = PromptForFileName(true, path);
+        if (path.empty()) return false;
+    }
+    CArchive archive;
+    document.Serialize(archive);
+    if (!WriteFileReplacing(path, archive.GetStoredBytes())) {
+        AfxMessageBox(FormatResString(AFX_IDP_FAILED_TO_SAVE_DOC, {path}));
+        return false;
+    }
+    document.SetPathName(path);
+    return true;
+}
+
+std::string CSingleDocTemplate::PromptForFileName(bool save, const std::string& initialPath) const {
+    const std::string docString = LoadResString(m_nIDResource);
+    const std::string extension(SplitField(docString, '\n', kExtensionField));
+    std::string filter(SplitField(docString, '\n', kFilterNameField));
+    filter += '\0';
+    filter += "*" + extension;
+    filter += '\0';
+    filter += LoadResString(AFX_IDS_ALLFILTER);
+    filter += '\0';
+    filter += "*.*";
+    filter += '\0';
+
+    std::string fileName(kFileNameBufferBytes, '\0');
+    const std::size_t slash = initialPath.find_last_of("\\/");
+    const std::string initialName = slash == std::string::npos ? initialPath : initialPath.substr(slash + 1);
+    if (initialName.size() < fileName.size()) initialName.copy(fileName.data(), initialName.size());
+    const std::string title = save ? LoadResString(AFX_IDS_SAVEFILE) : std::string();
+
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    CWinApp* app = AfxGetApp();
+    dialog.hwndOwner = app->m_pMainWnd != nullptr ? ::GetLastActivePopup(app->m_pMainWnd->m_hWnd) : nullptr;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.lpstrFile = fileName.data();
+    dialog.nMaxFile = static_cast<DWORD>(fileName.size());
+    dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
+    dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str() + 1;
+    dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    const BOOL chosen = save ? ::GetSaveFileNameA(&dialog) : ::GetOpenFileNameA(&dialog);
+    if (chosen == FALSE) return {};
+    return std::string(fileName.c_str());
+}

@@ -1,0 +1,19 @@
+// Tooltips for controls, fed by relaying the mouse messages of the owner's message loop.
+#pragma once
+
+#include <string>
+
+#include "framework/CWnd.h"
+
+class CToolTipCtrl : public CWnd {
+public:
+    ~CToolTipCtrl() override;
+    bool Create(CWnd& owner, DWORD style = 0);
+    void Activate(bool active) const;
+    // A tool identified by the control's window, with its text.
+    bool AddTool(HWND control, const std::string& text) const;
+    void RelayEvent(MSG& msg) const;
+
+private:
+    HWND m_hWndOwner = nullptr;
+};

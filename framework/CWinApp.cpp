@@ -1,0 +1,130 @@
+#include "framework/CWinApp.h"
+
+#include <commdlg.h>
+
+#include <cassert>
+
+#include "framework/AppText.h"
+#include "framework/CSingleDocTemplate.h"
+#include "framework/CWnd.h"
+#include "framework/CrtNumber.h"
+
+namespace {
+CWinApp* g_pApp = nullptr;  // the one application object, set by its constructor
+constexpr std::size_t kProfileStringBytes = 4096;
+}  // namespace
+
+CWinApp* AfxGetApp() { return g_pApp; }
+
+CWinApp::CWinApp() {
+    assert(g_pApp == nullptr && "one application object");
+    g_pApp = this;
+}
+
+CWinApp::~CWinApp() {
+    m_templates.clear();
+    g_pApp = nullptr;
+}
+
+int CWinApp::ExitInstance() { return 0; }
+
+bool CWinApp::OnIdle(long) { return false; }
+
+bool CWinApp::PumpMessage(MSG& msg) {
+    if (::GetMessageA(&msg, nullptr, 0, 0) <= 0) return false;
+    // Offer the message to the window objects from the innermost window outwards: the view's
+    // tooltip and dialog keys, the frame's accelerators.
+    for (HWND h = msg.hwnd; h != nullptr; h = ::GetAncestor(h, GA_PARENT)) {
+        if (CWnd* wnd = CWnd::FromHandlePermanent(h); wnd != nullptr && wnd->PreTranslateMessage(msg)) {
+            return true;
+        }
+        if ((::GetWindowLongA(h, GWL_STYLE) & WS_CHILD) == 0) break;
+    }
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+    return true;
+}
+
+int CWinApp::Run() {
+    MSG msg{};
+    for (;;) {
+        long idleCount = 0;
+        while (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) && OnIdle(idleCount++)) {
+        }
+        if (!PumpMessage(msg)) break;
+    }
+    const int exitCode = ExitInstance();
+    return exitCode != 0 ? exitCode : static_cast<int>(msg.wParam);
+}
+
+int CWinApp::GetProfileInt(const char* section, const char* entry, int defaultValue) const {
+    // Read as text so that negative positions come back as they were written.
+    constexpr const char* kMissing = "\x01";
+    const std::string text = GetProfileString(section, entry, kMissing);
+    if (text == kMissing) return defaultValue;
+    return CrtAtoi(text);
+}
+
+std::string CWinApp::GetProfileString(const char* section, const char* entry, const char* defaultValue) const {
+    if (m_strProfileName.empty()) return defaultValue;
+    std::string buffer(kProfileStringBytes, '\0');
+    const DWORD length = ::GetPrivateProfileStringA(section, entry, defaultValue, buffer.data(),
+                                                    static_cast<DWORD>(buffer.size()),
+                                                    m_strProfileName.c_str());
+    buffer.resize(length);
+    return buffer;
+}
+
+bool CWinApp::WriteProfileInt(const char* section, const char* entry, int value) const {
+    return WriteProfileString(section, entry, std::to_string(value));
+}
+
+bool CWinApp::WriteProfileString(const char* section, const char* entry, const std::string& value) const {
+    if (m_strProfileName.empty()) return false;
+    return ::WritePrivateProfileStringA(section, entry, value.c_str(), m_strProfileName.c_str()) != FALSE;
+}
+
+void CWinApp::AddDocTemplate(std::unique_ptr<CSingleDocTemplate> docTemplate) {
+    m_templates.push_back(std::move(docTemplate));
+}
+
+void CWinApp::ParseCommandLine(CCommandLineInfo& info) const {
+    // The first argument that is not a switch names a file to open.
+    for (int i = 1; i < __argc; ++i) {
+        const char* arg = __argv[i];
+        if (arg[0] == '/' || arg[0] == '-') continue;
+        info.m_nShellCommand = CCommandLineInfo::FileOpen;
+        info.m_strFileName = arg;
+        return;
+    }
+}
+
+bool CWinApp::ProcessShellCommand(const CCommandLineInfo& info) {
+    if (m_templates.empty()) return false;
+    CSingleDocTemplate& docTemplate = *m_templates.front();
+    if (info.m_nShellCommand == CCommandLineInfo::FileOpen) {
+        return docTemplate.OpenDocumentFile(info.m_strFileName.c_str());
+    }
+    return docTemplate.OpenDocumentFile(nullptr);
+}
+
+void CWinApp::OnFileNew() {
+    if (!m_templates.empty()) m_templates.front()->OpenDocumentFile(nullptr);
+}
+
+void CWinApp::OnFileOpen() {
+    if (m_templates.empty()) return;
+    CSingleDocTemplate& docTemplate = *m_templates.front();
+    std::string path = docTemplate.PromptForFileName(false, "");
+    if (!path.empty()) docTemplate.OpenDocumentFile(path.c_str());
+}
+
+void CWinApp::BeginWaitCursor() {
+    const HCURSOR previous = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
+    if (m_nWaitCursorCount++ == 0) m_hcurWaitRestore = previous;
+}
+
+void CWinApp::EndWaitCursor() {
+    if (m_nWaitCursorCount == 0) return;
+    if (--m_nWaitCursorCount == 0) ::SetCursor(m_hcurWaitRestore);
+}

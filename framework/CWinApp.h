@@ -1,0 +1,77 @@
+// The application object: start-up and shut-down hooks, the message loop, the settings file and
+// the document template. Exactly one exists; AfxGetApp() returns it.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/CCmdTarget.h"
+
+class CWnd;
+class CSingleDocTemplate;
+
+// The command line as the shell would hand it to the program: what to do and with which file.
+struct CCommandLineInfo {
+    enum Shell { FileNew, FileOpen };
+    Shell m_nShellCommand = FileNew;
+    std::string m_strFileName;
+};
+
+class CWinApp : public CCmdTarget {
+public:
+    CWinApp();
+    ~CWinApp() override;
+
+    virtual bool InitInstance() { return true; }
+    virtual int ExitInstance();
+    // Runs the message loop until WM_QUIT; returns ExitInstance's code.
+    virtual int Run();
+    // Idle time after the queue empties: command-UI updates of the main window.
+    virtual bool OnIdle(long count);
+
+    // Settings file.
+    int GetProfileInt(const char* section, const char* entry, int defaultValue) const;
+    std::string GetProfileString(const char* section, const char* entry, const char* defaultValue) const;
+    bool WriteProfileInt(const char* section, const char* entry, int value) const;
+    bool WriteProfileString(const char* section, const char* entry, const std::string& value) const;
+    // No recent-file list is kept; the settings are read where they are used.
+    void LoadStdProfileSettings(unsigned maxRecentFiles) { (void)maxRecentFiles; }
+
+    void AddDocTemplate(std::unique_ptr<CSingleDocTemplate> docTemplate);
+    void ParseCommandLine(CCommandLineInfo& info) const;
+    bool ProcessShellCommand(const CCommandLineInfo& info);
+    void OnFileNew();
+    void OnFileOpen();
+
+    // Wait cursor (an hourglass while a long operation runs).
+    void BeginWaitCursor();
+    void EndWaitCursor();
+
+    HINSTANCE m_hInstance = nullptr;
+    int m_nCmdShow = SW_SHOWNORMAL;
+    CWnd* m_pMainWnd = nullptr;
+    // Settings file path; empty means no settings file.
+    std::string m_strProfileName;
+
+protected:
+    bool PumpMessage(MSG& msg);
+
+private:
+    std::vector<std::unique_ptr<CSingleDocTemplate>> m_templates;
+    int m_nWaitCursorCount = 0;
+    HCURSOR m_hcurWaitRestore = nullptr;
+};
+
+CWinApp* AfxGetApp();
+
+// Scoped wait cursor.
+class CWaitCursor {
+public:
+    CWaitCursor() { AfxGetApp()->BeginWaitCursor(); }
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
+    ~CWaitCursor() { AfxGetApp()->EndWaitCursor(); }
+};

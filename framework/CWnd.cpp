@@ -1,0 +1,262 @@
+#include "framework/CWnd.h"
+
+#include <commctrl.h>
+
+#include <exception>
+#include <utility>
+#include <vector>
+
+#include "framework/AppText.h"
+#include "framework/CCmdUI.h"
+#include "framework/CDataExchange.h"
+
+namespace {
+// The window property that carries a window's object.
+constexpr const char* kObjectProperty = "HuesmithCWnd";
+
+// Saves the message being handled so that Default() of a nested message does not clobber it.
+class CCurrentMessage {
+public:
+    CCurrentMessage(UINT& msg, WPARAM& wParam, LPARAM& lParam, UINT newMsg, WPARAM newW, LPARAM newL)
+        : m_msg(msg), m_w(wParam), m_l(lParam), m_oldMsg(msg), m_oldW(wParam), m_oldL(lParam) {
+        msg = newMsg;
+        wParam = newW;
+        lParam = newL;
+    }
+    CCurrentMessage(const CCurrentMessage&) = delete;
+    CCurrentMessage& operator=(const CCurrentMessage&) = delete;
+    ~CCurrentMessage() {
+        m_msg = m_oldMsg;
+        m_w = m_oldW;
+        m_l = m_oldL;
+    }
+
+private:
+    UINT& m_msg;
+    WPARAM& m_w;
+    LPARAM& m_l;
+    UINT m_oldMsg;
+    WPARAM m_oldW;
+    LPARAM m_oldL;
+};
+}  // namespace
+
+CWnd::~CWnd() {
+    if (m_hWnd != nullptr) Detach();
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
+    if (hWnd == nullptr) return nullptr;
+    return static_cast<CWnd*>(::GetPropA(hWnd, kObjectProperty));
+}
+
+void CWnd::Attach(HWND hWnd) {
+    m_hWnd = hWnd;
+    ::SetPropA(hWnd, kObjectProperty, this);
+}
+
+void CWnd::Detach() {
+    ::RemovePropA(m_hWnd, kObjectProperty);
+    m_hWnd = nullptr;
+}
+
+bool CWnd::PreTranslateMessage(MSG&) { return false; }
+
+std::string CWnd::GetWindowTextA() const {
+    std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(m_hWnd)) + 1, '\0');
+    const int copied = ::GetWindowTextA(m_hWnd, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+void CWnd::SetWindowTextA(const std::string& text) const { ::SetWindowTextA(m_hWnd, text.c_str()); }
+
+std::string CWnd::GetDlgItemTextA(int id) const {
+    const HWND item = GetDlgItem(id);
+    std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(item)) + 1, '\0');
+    const int copied = ::GetWindowTextA(item, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+void CWnd::SetDlgItemInt(int id, int value) const { ::SetDlgItemInt(m_hWnd, id, static_cast<UINT>(value), TRUE); }
+
+CWnd* CWnd::GetParent() const { return FromHandlePermanent(::GetParent(m_hWnd)); }
+
+RECT CWnd::GetWindowRect() const {
+    RECT rect{};
+    ::GetWindowRect(m_hWnd, &rect);
+    return rect;
+}
+
+RECT CWnd::GetClientRect() const {
+    RECT rect{};
+    ::GetClientRect(m_hWnd, &rect);
+    return rect;
+}
+
+void CWnd::DestroyWindow() {
+    if (m_hWnd != nullptr) ::DestroyWindow(m_hWnd);
+}
+
+int CWnd::MessageBox(const std::string& text, UINT type) const {
+    return ::MessageBoxA(m_hWnd, text.c_str(), LoadResString(AFX_IDS_APP_TITLE).c_str(), type);
+}
+
+LRESULT CALLBACK CWnd::StaticWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        static_cast<CWnd*>(create->lpCreateParams)->Attach(hWnd);
+    }
+    CWnd* wnd = FromHandlePermanent(hWnd);
+    // WM_GETMINMAXINFO arrives before WM_NCCREATE: no object yet.
+    if (wnd == nullptr) return ::DefWindowProcA(hWnd, msg, wParam, lParam);
+    try {
+        CCurrentMessage current(wnd->m_nMsg, wnd->m_wParam, wnd->m_lParam, msg, wParam, lParam);
+        const LRESULT result = wnd->WindowProc(msg, wParam, lParam);
+        if (msg == WM_NCDESTROY) wnd->OnNcDestroy();
+        return result;
+    } catch (...) {
+        ReportException(hWnd);
+        return ::DefWindowProcA(hWnd, msg, wParam, lParam);
+    }
+}
+
+void CWnd::ReportException(HWND hWnd) noexcept {
+    std::string what = "予期しないエラーが発生しました。";
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        what += "\n";
+        what += e.what();
+    } catch (...) {
+    }
+    ::MessageBoxA(hWnd, what.c_str(), "Huesmith", MB_OK | MB_ICONEXCLAMATION);
+}
+
+LRESULT CWnd::DefWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (m_bIsDialog) {
+        // The control colour messages need a real default brush for handlers that start from it.
+        if (msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC) return ::DefWindowProcA(m_hWnd, msg, wParam, lParam);
+        // Anything else goes back to the dialog manager once the dialog procedure returns.
+        m_bDefaulted = true;
+        return 0;
+    }
+    return ::DefWindowProcA(m_hWnd, msg, wParam, lParam);
+}
+
+INT_PTR CALLBACK CWnd::StaticDialogProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_INITDIALOG) reinterpret_cast<CWnd*>(lParam)->Attach(hWnd);
+    CWnd* wnd = FromHandlePermanent(hWnd);
+    // WM_SETFONT arrives before WM_INITDIALOG: no object yet.
+    if (wnd == nullptr) return FALSE;
+    try {
+        CCurrentMessage current(wnd->m_nMsg, wnd->m_wParam, wnd->m_lParam, msg, wParam, lParam);
+        if (msg == WM_INITDIALOG) return wnd->OnInitDialog() ? TRUE : FALSE;
+        const bool wasDefaulted = std::exchange(wnd->m_bDefaulted, false);
+        const LRESULT result = wnd->WindowProc(msg, wParam, lParam);
+        const bool defaulted = std::exchange(wnd->m_bDefaulted, wasDefaulted);
+        if (msg == WM_NCDESTROY) wnd->OnNcDestroy();
+        if (defaulted) return FALSE;
+        // These answer through the return value itself, the rest through DWLP_MSGRESULT.
+        if ((msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC) || msg == WM_COMPAREITEM ||
+            msg == WM_VKEYTOITEM || msg == WM_CHARTOITEM || msg == WM_QUERYDRAGICON) {
+            return static_cast<INT_PTR>(result);
+        }
+        ::SetWindowLongPtrA(hWnd, DWLP_MSGRESULT, result);
+        return TRUE;
+    } catch (...) {
+        ReportException(hWnd);
+        return FALSE;
+    }
+}
+
+bool CWnd::OnInitDialog() {
+    UpdateData(false);
+    return true;  // the dialog manager sets the focus
+}
+
+void CWnd::DoDataExchange(CDataExchange&) {}
+
+bool CWnd::UpdateData(bool saveAndValidate) {
+    CNotifyLockout quiet(*this);
+    CDataExchange dx(*this, saveAndValidate);
+    try {
+        DoDataExchange(dx);
+        return true;
+    } catch (const CUserException&) {
+        return false;  // already reported by CDataExchange::Fail
+    }
+}
+
+LRESULT CWnd::Default() { return DefWindowProc(m_nMsg, m_wParam, m_lParam); }
+
+LRESULT CWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_CREATE: return OnCreate(*reinterpret_cast<CREATESTRUCTA*>(lParam));
+    case WM_SHOWWINDOW: OnShowWindow(wParam != FALSE, static_cast<UINT>(lParam)); return 0;
+    case WM_CLOSE: OnClose(); return 0;
+    case WM_DESTROY: OnDestroy(); return 0;
+    case WM_SIZE: OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam)); return 0;
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_TIMER: OnTimer(wParam); return 0;
+    case WM_HSCROLL:
+        OnHScroll(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        return 0;
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+        return reinterpret_cast<LRESULT>(OnCtlColor(reinterpret_cast<HDC>(wParam),
+                                                    reinterpret_cast<HWND>(lParam),
+                                                    msg - WM_CTLCOLORMSGBOX));
+    case WM_INITMENUPOPUP:
+        OnInitMenuPopup(reinterpret_cast<HMENU>(wParam), LOWORD(lParam), HIWORD(lParam) != 0);
+        return 0;
+    case WM_MENUSELECT:
+        OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+        return 0;
+    case WM_EXITMENULOOP: OnExitMenuLoop(wParam != FALSE); return 0;
+    case WM_COMMAND:
+        if (OnCommand(wParam, lParam)) return 0;
+        return Default();
+    case WM_NOTIFY: {
+        LRESULT result = 0;
+        if (OnNotify(wParam, lParam, result)) return result;
+        return Default();
+    }
+    default: return Default();
+    }
+}
+
+int CWnd::OnCreate(CREATESTRUCTA&) { return static_cast<int>(Default()); }
+void CWnd::OnShowWindow(bool, UINT) { Default(); }
+void CWnd::OnClose() { Default(); }
+void CWnd::OnDestroy() { Default(); }
+void CWnd::OnNcDestroy() { Detach(); }
+void CWnd::OnSize(UINT, int, int) { Default(); }
+void CWnd::OnPaint() { Default(); }
+void CWnd::OnTimer(UINT_PTR) { Default(); }
+void CWnd::OnHScroll(UINT, UINT, HWND) { Default(); }
+HBRUSH CWnd::OnCtlColor(HDC, HWND, UINT) { return reinterpret_cast<HBRUSH>(Default()); }
+void CWnd::OnInitMenuPopup(HMENU, UINT, bool) { Default(); }
+void CWnd::OnMenuSelect(UINT, UINT, HMENU) { Default(); }
+void CWnd::OnExitMenuLoop(bool) { Default(); }
+
+bool CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
+    const HWND control = reinterpret_cast<HWND>(lParam);
+    if (control != nullptr && m_bLockNotifications && ::GetParent(control) == m_hWnd) return true;
+    // Menus and accelerators send code 0 or 1; both count as BN_CLICKED (0).
+    const unsigned code = control == nullptr ? 0U : HIWORD(wParam);
+    return OnCmdMsg({LOWORD(wParam), code, CmdKind::Command, nullptr});
+}
+
+bool CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT& result) {
+    auto* header = reinterpret_cast<NMHDR*>(lParam);
+    if (m_bLockNotifications && ::GetParent(header->hwndFrom) == m_hWnd) return true;
+    CNotifyArgs args{header, &result};
+    return OnCmdMsg({static_cast<unsigned>(header->idFrom), header->code, CmdKind::Notify, &args});
+}

@@ -1,0 +1,133 @@
+// A window object attached to its HWND. Window messages reach typed virtual handlers; WM_COMMAND and
+// WM_NOTIFY reach the command maps through OnCmdMsg.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "framework/CCmdTarget.h"
+
+// WM_NOTIFY arguments handed to a notify handler: void OnX(NMHDR& header, LRESULT& result).
+struct CNotifyArgs {
+    NMHDR* pNMHDR;
+    LRESULT* pResult;
+};
+
+template <auto Handler>
+constexpr CCmdEntry MapNotify(unsigned id, unsigned code) {
+    using T = cmdmap_detail::ClassOf<Handler>;
+    return {id, code, CmdKind::Notify, [](CCmdTarget& t, void* extra) {
+                auto* args = static_cast<CNotifyArgs*>(extra);
+                (static_cast<T&>(t).*Handler)(*args->pNMHDR, *args->pResult);
+            }};
+}
+
+class CWnd : public CCmdTarget {
+public:
+    CWnd() = default;
+    ~CWnd() override;
+
+    HWND m_hWnd = nullptr;
+
+    // The object attached to a window of ours, or null.
+    static CWnd* FromHandlePermanent(HWND hWnd);
+
+    // Called by the message loop for messages of this window and its children, innermost window
+    // first. Returns true when the message was translated and must not be dispatched.
+    virtual bool PreTranslateMessage(MSG& msg);
+
+    // Text and items.
+    std::string GetWindowTextA() const;
+    void SetWindowTextA(const std::string& text) const;
+    HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+    std::string GetDlgItemTextA(int id) const;
+    void SetDlgItemInt(int id, int value) const;
+    LRESULT SendDlgItemMessageA(int id, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return ::SendDlgItemMessageA(m_hWnd, id, msg, wParam, lParam);
+    }
+    CWnd* GetParent() const;
+
+    // Geometry and state.
+    RECT GetWindowRect() const;
+    RECT GetClientRect() const;
+    bool SetWindowPos(HWND insertAfter, int x, int y, int cx, int cy, UINT flags) const {
+        return ::SetWindowPos(m_hWnd, insertAfter, x, y, cx, cy, flags) != FALSE;
+    }
+    bool IsWindowVisible() const { return ::IsWindowVisible(m_hWnd) != FALSE; }
+    // The window's own WS_VISIBLE bit, whether or not its parent is shown yet.
+    bool HasVisibleStyle() const { return (::GetWindowLongA(m_hWnd, GWL_STYLE) & WS_VISIBLE) != 0; }
+    void ShowWindow(int show) const { ::ShowWindow(m_hWnd, show); }
+    void InvalidateRect(const RECT& rect, bool erase) const { ::InvalidateRect(m_hWnd, &rect, erase); }
+    void Invalidate(bool erase = true) const { ::InvalidateRect(m_hWnd, nullptr, erase); }
+    void DestroyWindow();
+
+    // A message box under the application title, owned by this window.
+    int MessageBox(const std::string& text, UINT type = MB_OK | MB_ICONEXCLAMATION) const;
+
+    // While a window exchanges data with its controls (or writes them outside an exchange), the
+    // notifications of its own child controls are dropped. Nesting is safe.
+    class CNotifyLockout {
+    public:
+        explicit CNotifyLockout(CWnd& wnd) : m_wnd(wnd), m_bWas(wnd.m_bLockNotifications) {
+            wnd.m_bLockNotifications = true;
+        }
+        CNotifyLockout(const CNotifyLockout&) = delete;
+        CNotifyLockout& operator=(const CNotifyLockout&) = delete;
+        ~CNotifyLockout() { m_wnd.m_bLockNotifications = m_bWas; }
+
+    private:
+        CWnd& m_wnd;
+        bool m_bWas;
+    };
+
+    // Data exchange between members and controls (DoDataExchange). Reading stops at the first
+    // failed validation, which has already been reported; returns false then.
+    bool UpdateData(bool saveAndValidate = true);
+
+protected:
+    virtual void DoDataExchange(class CDataExchange& dx);
+
+    // Dialog windows (modal dialogs, the form view): their procedure answers through the dialog
+    // manager; messages left to Default() are handed back to it.
+    static INT_PTR CALLBACK StaticDialogProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    virtual bool OnInitDialog();
+    bool m_bIsDialog = false;
+    bool m_bDefaulted = false;
+
+    // The one switch that turns messages into the handlers below; the rest goes to DefWindowProc.
+    virtual LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    virtual LRESULT DefWindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT Default();
+
+    virtual int OnCreate(CREATESTRUCTA& create);
+    virtual void OnShowWindow(bool show, UINT status);
+    virtual void OnClose();
+    virtual void OnDestroy();
+    virtual void OnNcDestroy();
+    virtual void OnSize(UINT type, int cx, int cy);
+    virtual void OnPaint();
+    virtual void OnTimer(UINT_PTR id);
+    virtual void OnHScroll(UINT code, UINT pos, HWND scrollBar);
+    virtual HBRUSH OnCtlColor(HDC dc, HWND control, UINT ctlColor);
+    virtual void OnInitMenuPopup(HMENU popup, UINT index, bool sysMenu);
+    virtual void OnMenuSelect(UINT itemId, UINT flags, HMENU menu);
+    virtual void OnExitMenuLoop(bool trackPopup);
+    // WM_COMMAND: routes to the command maps; drops child notifications under the lockout.
+    virtual bool OnCommand(WPARAM wParam, LPARAM lParam);
+    virtual bool OnNotify(WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    // Attaches the object to a window of ours (window property; no global map).
+    void Attach(HWND hWnd);
+    void Detach();
+
+    static LRESULT CALLBACK StaticWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    // The only catch-all: nothing unwinds into user32; the error becomes a message box.
+    static void ReportException(HWND hWnd) noexcept;
+
+    bool m_bLockNotifications = false;
+    // The current message, for Default().
+    UINT m_nMsg = 0;
+    WPARAM m_wParam = 0;
+    LPARAM m_lParam = 0;
+};
