@@ -8,8 +8,11 @@ CToolTipCtrl::~CToolTipCtrl() {
 
 bool CToolTipCtrl::Create(CWnd& owner, DWORD style) {
     m_hWndOwner = owner.m_hWnd;
+    // The tooltip window has no owner window of its own (the tools still report to `owner`): Wine
+    // places a frame made topmost below its owned topmost popups, so an owned tooltip would keep
+    // the frame from staying on top. The tooltip is topmost anyway and destroyed with this object.
     const HWND hWnd = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | style, CW_USEDEFAULT,
-                                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner.m_hWnd, nullptr,
+                                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                                         ::GetModuleHandleA(nullptr), nullptr);
     if (hWnd == nullptr) return false;
     Attach(hWnd);
