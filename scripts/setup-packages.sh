@@ -6,7 +6,7 @@ packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   googletest libgtest-dev libbenchmark-dev
   wine wine64
-  locales fonts-ipafont-gothic fonts-ipafont-mincho
+  locales fonts-ipafont-gothic fonts-ipafont-mincho fonts-umeplus
   xvfb xdotool imagemagick x11-utils
 )
 missing=()

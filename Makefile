@@ -1,0 +1,33 @@
+# Huesmith on Debian 12, as root: `make run` and `make test` install whatever is missing first.
+.PHONY: all setup build run test bench clean
+.DEFAULT_GOAL := build
+
+all: build
+
+# Debian packages, the ja_JP.UTF-8 locale and the Wine prefix (build/wineprefix).
+setup:
+	scripts/setup.sh
+
+# Both sides: native (unit tests, benchmarks, fuzz targets) and Windows (Huesmith.exe, the driver).
+build: setup
+	cmake --preset native && cmake --build --preset native
+	cmake --preset windows && cmake --build --preset windows
+
+# In build/run/, which keeps the user's catalogue and settings; a screenshot without a display.
+run: build
+	scripts/run.sh
+
+# Both suites run even when the first fails; any failure fails the target.
+test: build
+	@status=0; \
+	ctest --preset native || status=1; \
+	scripts/with-display.sh scripts/ctest-windows.sh || status=1; \
+	exit $$status
+
+bench: build
+	scripts/bench.sh
+
+# Everything built goes, but not the Wine prefix (slow to make again) nor build/run (the user's
+# catalogue and settings).
+clean:
+	[ ! -d build ] || find build -mindepth 1 -maxdepth 1 ! -name wineprefix ! -name run -exec rm -rf {} +
