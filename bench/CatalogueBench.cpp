@@ -6,45 +6,11 @@
 #include <random>
 #include <string>
 
+#include "bench/SyntheticCatalogue.h"
 #include "catalogue/CHuesmithDoc.h"
-#include "catalogue/DataFileLine.h"
 #include "framework/CArchive.h"
 
 namespace {
-
-constexpr std::uint32_t kSeed = 20240601;
-
-// CP932 text of the shape the real catalogue has: kanji names of 1-5 characters and hiragana
-// readings of 2-10 characters.
-std::string RandomCp932(std::mt19937& rng, int minChars, int maxChars, unsigned char lead0,
-                        unsigned char leadCount, unsigned char trail0, unsigned char trailCount) {
-    std::uniform_int_distribution<int> length(minChars, maxChars);
-    std::uniform_int_distribution<int> lead(0, leadCount - 1);
-    std::uniform_int_distribution<int> trail(0, trailCount - 1);
-    std::string text;
-    for (int n = length(rng); n > 0; --n) {
-        text.push_back(static_cast<char>(lead0 + lead(rng)));
-        text.push_back(static_cast<char>(trail0 + trail(rng)));
-    }
-    return text;
-}
-
-std::string MakeDataFile(std::int64_t lines) {
-    std::mt19937 rng(kSeed);
-    std::uniform_int_distribution<int> channel(0, 255);
-    std::string file;
-    std::string line;
-    for (std::int64_t i = 0; i < lines; ++i) {
-        const std::string name = RandomCp932(rng, 1, 5, 0x88, 0x17, 0x80, 0x7c);
-        const std::string reading = RandomCp932(rng, 2, 10, 0x82, 1, 0x9f, 0x53);
-        line.clear();
-        FormatRecordLine({name, reading, static_cast<short>(channel(rng)),
-                          static_cast<short>(channel(rng)), static_cast<short>(channel(rng))},
-                         line);
-        file += line;
-    }
-    return file;
-}
 
 void BM_LoadDataFile(benchmark::State& state) {
     const std::string file = MakeDataFile(state.range(0));
@@ -64,7 +30,7 @@ BENCHMARK(BM_LoadDataFile)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benc
 
 // A catalogue of random colours, all listed, as the searches require.
 std::unique_ptr<CHuesmithDoc> MakeListedCatalogue(std::int64_t entries) {
-    std::mt19937 rng(kSeed);
+    std::mt19937 rng(kBenchSeed);
     std::uniform_int_distribution<int> channel(0, 255);
     auto doc = std::make_unique<CHuesmithDoc>();
     for (std::int64_t i = 0; i < entries; ++i) {
@@ -78,7 +44,7 @@ std::unique_ptr<CHuesmithDoc> MakeListedCatalogue(std::int64_t entries) {
 template <int (CHuesmithDoc::*Search)(short, short, short) const>
 void BM_Search(benchmark::State& state) {
     const auto doc = MakeListedCatalogue(state.range(0));
-    std::mt19937 rng(kSeed + 1);
+    std::mt19937 rng(kBenchSeed + 1);
     std::uniform_int_distribution<int> channel(0, 255);
     for (auto _ : state) {
         const auto red = static_cast<short>(channel(rng));

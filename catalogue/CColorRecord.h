@@ -2,6 +2,7 @@
 // it is made, always match its red, green and blue.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,8 @@ public:
     short GetRed() const { return m_nRed; }
     short GetGreen() const { return m_nGreen; }
     short GetBlue() const { return m_nBlue; }
+    // Orders readings by their first characters without reaching the text (see Cp932OrderPrefix).
+    std::uint64_t GetReadingOrderPrefix() const { return m_nReadingOrderPrefix; }
     double GetLabL() const { return m_dLabL; }
     double GetLabA() const { return m_dLabA; }
     double GetLabB() const { return m_dLabB; }
@@ -29,6 +32,7 @@ private:
     short m_nRed = 0;
     short m_nGreen = 0;
     short m_nBlue = 0;
+    std::uint64_t m_nReadingOrderPrefix = 0;
     double m_dLabL = 0.0;
     double m_dLabA = 0.0;
     double m_dLabB = 0.0;

@@ -59,6 +59,21 @@ public:
     int FindNearest(short red, short green, short blue) const;
     int FindFarthest(short red, short green, short blue) const;
 
+    // Filters list the matching records in catalogue order. These two replace the display list;
+    // FilterByReading and FilterByFamily append to it, so their caller clears it first.
+    void FilterByName(std::string_view text);
+    void FilterByRange(short rLo, short rHi, short gLo, short gHi, short bLo, short bHi);
+    // Lists the records whose reading begins with one of rowChars' characters (CP932 hiragana).
+    void FilterByReading(std::string_view rowChars);
+    // Hue window hueLo..hueHi (past 1000 it wraps through 0) and saturation satLo..satHi; a
+    // negative satLo also lists every colour of low saturation.
+    void FilterByFamily(short hueLo, short hueHi, short satLo, short satHi);
+
+    // Sort keys 0-7: reading, red, green, blue, each ascending then descending.
+    static constexpr int kSortKeyCount = 8;
+    // Stable sort of display positions first..last (inclusive); a key outside 0-7 changes nothing.
+    void SortDisplay(int first, int last, int key);
+
     // Paints the preview strip into the view's DC (Windows only).
     void DrawPreview(CDC* pDC) const;
 
@@ -70,6 +85,8 @@ private:
     const CColorRecord& CatalogueAt(int index) const;
     const CColorRecord& DisplayAt(int index) const;
     std::size_t SearchCount() const;
+    template <class Match>
+    void ListMatches(Match matches);
 
     Catalogue m_catalogue;                // owns every record, in data-file order
     std::vector<CColorRecord*> m_display;  // shown in the view's list, in the order shown

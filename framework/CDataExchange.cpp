@@ -94,6 +94,15 @@ void DDX_Radio(CDataExchange& dx, int id, int& value) {
     }
 }
 
+void DDX_Check(CDataExchange& dx, int id, int& value) {
+    const HWND control = dx.PrepareCtrl(id);
+    if (dx.m_bSaveAndValidate) {
+        value = ::SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+    } else {
+        ::SendMessageA(control, BM_SETCHECK, value != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+}
+
 void DDV_MinMaxShort(CDataExchange& dx, short value, short minValue, short maxValue) {
     if (dx.m_bSaveAndValidate && (value < minValue || value > maxValue)) ReportRange(dx, minValue, maxValue);
 }

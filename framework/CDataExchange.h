@@ -37,6 +37,8 @@ void DDX_Text(CDataExchange& dx, int id, short& value);
 void DDX_Text(CDataExchange& dx, int id, int& value);
 void DDX_Text(CDataExchange& dx, int id, std::string& value);
 void DDX_Radio(CDataExchange& dx, int id, int& value);
+// A check box: 0 unchecked, 1 checked.
+void DDX_Check(CDataExchange& dx, int id, int& value);
 void DDV_MinMaxShort(CDataExchange& dx, short value, short minValue, short maxValue);
 void DDV_MinMaxInt(CDataExchange& dx, int value, int minValue, int maxValue);
 // Limit in bytes (code page 932) of a text field.

@@ -41,6 +41,8 @@ public:
     std::string GetWindowTextA() const;
     void SetWindowTextA(const std::string& text) const;
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+    // Enables or disables a child control; a disabled control keeps its text and check mark.
+    void EnableDlgItem(int id, bool enable) const { ::EnableWindow(GetDlgItem(id), enable ? TRUE : FALSE); }
     std::string GetDlgItemTextA(int id) const;
     void SetDlgItemInt(int id, int value) const;
     LRESULT SendDlgItemMessageA(int id, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const {

@@ -44,3 +44,54 @@
 
 // Messages of the program itself.
 #define IDS_OUT_OF_MEMORY 61800
+
+// Search dialog. Each up-down attaches itself to the edit field just before it.
+#define IDD_SEARCH 136
+#define IDC_RADIO_SEARCH_NAME 1053
+#define IDC_RADIO_SEARCH_RGB 1054
+#define IDC_EDIT_SEARCH_NAME 1055
+#define IDC_EDIT_RED_MIN 1056
+#define IDC_SPIN_RED_MIN 1057
+#define IDC_EDIT_GREEN_MIN 1058
+#define IDC_EDIT_RED_MAX 1059
+#define IDC_SPIN_RED_MAX 1060
+#define IDC_EDIT_GREEN_MAX 1061
+#define IDC_EDIT_BLUE_MIN 1062
+#define IDC_EDIT_BLUE_MAX 1063
+#define IDC_SPIN_GREEN_MIN 1064
+#define IDC_SPIN_GREEN_MAX 1065
+#define IDC_SPIN_BLUE_MIN 1066
+#define IDC_SPIN_BLUE_MAX 1067
+#define IDC_BUTTON_RESET 1068
+
+// Sort dialog: the eight keys in key order, ascending and descending by turns.
+#define IDD_SORT 138
+#define IDC_RADIO_READING_ASC 1090
+#define IDC_RADIO_READING_DESC 1091
+#define IDC_RADIO_RED_ASC 1092
+#define IDC_RADIO_RED_DESC 1093
+#define IDC_RADIO_GREEN_ASC 1094
+#define IDC_RADIO_GREEN_DESC 1095
+#define IDC_RADIO_BLUE_ASC 1096
+#define IDC_RADIO_BLUE_DESC 1097
+
+// Display-by-category dialog. The reading radio comes first in the template although its id is
+// the higher one. The ids of the families and of the kana rows run in their table order.
+#define IDD_CATEGORY 139
+#define IDC_RADIO_CATEGORY_COLOR 1098
+#define IDC_RADIO_CATEGORY_READING 1099
+#define IDC_CHECK_FAMILY_RED 1100
+#define IDC_CHECK_FAMILY_YELLOW 1101
+#define IDC_CHECK_FAMILY_GREEN 1102
+#define IDC_CHECK_FAMILY_BLUE 1103
+#define IDC_CHECK_FAMILY_GREY 1104
+#define IDC_CHECK_ROW_A 1105
+#define IDC_CHECK_ROW_KA 1106
+#define IDC_CHECK_ROW_SA 1107
+#define IDC_CHECK_ROW_TA 1108
+#define IDC_CHECK_ROW_NA 1109
+#define IDC_CHECK_ROW_HA 1110
+#define IDC_CHECK_ROW_MA 1111
+#define IDC_CHECK_ROW_YA 1112
+#define IDC_CHECK_ROW_RA 1113
+#define IDC_CHECK_ROW_WA 1114

@@ -50,6 +50,12 @@ constinit const CCmdEntry CHuesmithView::s_entries[] = {
     MapControl<&CHuesmithView::OnChangeEditGreen>(IDC_EDIT_GREEN, EN_CHANGE),
     MapControl<&CHuesmithView::OnChangeEditBlue>(IDC_EDIT_BLUE, EN_CHANGE),
     MapCommand<&CHuesmithView::OnViewAll>(ID_VIEW_ALL),
+    MapCommand<&CHuesmithView::OnSearch>(ID_VIEW_SEARCH),
+    MapCommand<&CHuesmithView::OnCategory>(ID_VIEW_CATEGORY),
+    MapCommand<&CHuesmithView::OnSort>(ID_VIEW_SORT),
+    MapUpdate<&CHuesmithView::OnUpdateDisplayMode>(ID_VIEW_ALL),
+    MapUpdate<&CHuesmithView::OnUpdateDisplayMode>(ID_VIEW_SEARCH),
+    MapUpdate<&CHuesmithView::OnUpdateDisplayMode>(ID_VIEW_CATEGORY),
 };
 constinit const CCmdMap CHuesmithView::s_map{s_entries, &CCmdTarget::s_map};
 

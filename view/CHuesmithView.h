@@ -2,10 +2,15 @@
 // background/text radio buttons and the preview strip.
 #pragma once
 
+#include <array>
+#include <string>
+
+#include "catalogue/CategoryFilter.h"
 #include "framework/CFormView.h"
 #include "framework/CGdiObject.h"
 #include "framework/CToolTipCtrl.h"
 
+class CCmdUI;
 class CHuesmithDoc;
 
 class CHuesmithView : public CFormView {
@@ -42,6 +47,11 @@ private:
     void OnChangeEditRed();
     void OnChangeEditGreen();
     void OnChangeEditBlue();
+    // Browsing commands (CHuesmithView_Browse.cpp).
+    void OnSearch();
+    void OnCategory();
+    void OnSort();
+    void OnUpdateDisplayMode(CCmdUI& ui);
 
     // One channel's change step: read the fields back, move its slider, hand the colour on.
     void OnChannelChanged(int sliderId, const short& channel);
@@ -60,4 +70,24 @@ private:
     int m_nDisplayMode = 0;  // command id that built the display list; 0 none
     int m_bInitialized = 0;
     CBrush m_brushBack;
+
+    // The browsing dialogs' last accepted settings, kept for the run only.
+    struct SearchSettings {
+        int nMode = 0;  // 0 by name, 1 by red, green and blue ranges
+        std::string strName;
+        short nRedMin = 0;
+        short nRedMax = 255;
+        short nGreenMin = 0;
+        short nGreenMax = 255;
+        short nBlueMin = 0;
+        short nBlueMax = 255;
+    };
+    struct CategorySettings {
+        int nMode = 0;  // 0 by kana row of the reading, 1 by colour family
+        std::array<int, kKanaRowCount> bRow{};
+        std::array<int, kColorFamilyCount> bFamily{};
+    };
+    SearchSettings m_search;
+    CategorySettings m_category;
+    int m_nSortKey = 0;
 };
