@@ -39,6 +39,10 @@ private:
     WPARAM m_oldW;
     LPARAM m_oldL;
 };
+// Mouse messages carry signed client coordinates (negative left of or above the window).
+POINT PointFromLParam(LPARAM lParam) {
+    return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
 }  // namespace
 
 CWnd::~CWnd() {
@@ -213,6 +217,22 @@ LRESULT CWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return reinterpret_cast<LRESULT>(OnCtlColor(reinterpret_cast<HDC>(wParam),
                                                     reinterpret_cast<HWND>(lParam),
                                                     msg - WM_CTLCOLORMSGBOX));
+    case WM_ERASEBKGND: return OnEraseBkgnd(reinterpret_cast<HDC>(wParam)) ? TRUE : FALSE;
+    case WM_MOUSEMOVE: OnMouseMove(static_cast<UINT>(wParam), PointFromLParam(lParam)); return 0;
+    case WM_LBUTTONDOWN: OnLButtonDown(static_cast<UINT>(wParam), PointFromLParam(lParam)); return 0;
+    case WM_LBUTTONUP: OnLButtonUp(static_cast<UINT>(wParam), PointFromLParam(lParam)); return 0;
+    case WM_RBUTTONDOWN: OnRButtonDown(static_cast<UINT>(wParam), PointFromLParam(lParam)); return 0;
+    case WM_KEYDOWN:
+        OnKeyDown(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_SETCURSOR:
+        return OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam)) ? TRUE : FALSE;
+    case WM_NCHITTEST: return OnNcHitTest(PointFromLParam(lParam));
+    case WM_SETFOCUS: OnSetFocus(reinterpret_cast<HWND>(wParam)); return 0;
+    case WM_KILLFOCUS: OnKillFocus(reinterpret_cast<HWND>(wParam)); return 0;
+    case WM_DRAWITEM:
+        OnDrawItem(static_cast<int>(wParam), *reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
     case WM_INITMENUPOPUP:
         OnInitMenuPopup(reinterpret_cast<HMENU>(wParam), LOWORD(lParam), HIWORD(lParam) != 0);
         return 0;
@@ -242,6 +262,17 @@ void CWnd::OnPaint() { Default(); }
 void CWnd::OnTimer(UINT_PTR) { Default(); }
 void CWnd::OnHScroll(UINT, UINT, HWND) { Default(); }
 HBRUSH CWnd::OnCtlColor(HDC, HWND, UINT) { return reinterpret_cast<HBRUSH>(Default()); }
+bool CWnd::OnEraseBkgnd(HDC) { return Default() != 0; }
+void CWnd::OnMouseMove(UINT, POINT) { Default(); }
+void CWnd::OnLButtonDown(UINT, POINT) { Default(); }
+void CWnd::OnLButtonUp(UINT, POINT) { Default(); }
+void CWnd::OnRButtonDown(UINT, POINT) { Default(); }
+void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
+bool CWnd::OnSetCursor(HWND, UINT, UINT) { return Default() != 0; }
+LRESULT CWnd::OnNcHitTest(POINT) { return Default(); }
+void CWnd::OnSetFocus(HWND) { Default(); }
+void CWnd::OnKillFocus(HWND) { Default(); }
+void CWnd::OnDrawItem(int, DRAWITEMSTRUCT&) { Default(); }
 void CWnd::OnInitMenuPopup(HMENU, UINT, bool) { Default(); }
 void CWnd::OnMenuSelect(UINT, UINT, HMENU) { Default(); }
 void CWnd::OnExitMenuLoop(bool) { Default(); }

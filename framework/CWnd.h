@@ -112,6 +112,17 @@ protected:
     virtual void OnTimer(UINT_PTR id);
     virtual void OnHScroll(UINT code, UINT pos, HWND scrollBar);
     virtual HBRUSH OnCtlColor(HDC dc, HWND control, UINT ctlColor);
+    virtual bool OnEraseBkgnd(HDC dc);
+    virtual void OnMouseMove(UINT flags, POINT point);
+    virtual void OnLButtonDown(UINT flags, POINT point);
+    virtual void OnLButtonUp(UINT flags, POINT point);
+    virtual void OnRButtonDown(UINT flags, POINT point);
+    virtual void OnKeyDown(UINT key, UINT repeat, UINT flags);
+    virtual bool OnSetCursor(HWND hWnd, UINT hitTest, UINT message);
+    virtual LRESULT OnNcHitTest(POINT screenPoint);
+    virtual void OnSetFocus(HWND oldFocus);
+    virtual void OnKillFocus(HWND newFocus);
+    virtual void OnDrawItem(int id, DRAWITEMSTRUCT& item);
     virtual void OnInitMenuPopup(HMENU popup, UINT index, bool sysMenu);
     virtual void OnMenuSelect(UINT itemId, UINT flags, HMENU menu);
     virtual void OnExitMenuLoop(bool trackPopup);
