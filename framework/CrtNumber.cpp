@@ -46,6 +46,13 @@ SignedDigits ReadSignedDigits(std::string_view text, std::size_t pos) {
     return result;
 }
 
+int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
 }  // namespace
 
 int CrtAtoi(std::string_view text) {
@@ -60,4 +67,27 @@ std::optional<long> ParseDialogInteger(std::string_view text) {
     if (!number.hasDigits || SkipSpace(text, number.end) != text.size()) return std::nullopt;
     if (number.value < kLongMin || number.value > kLongMax) return std::nullopt;
     return static_cast<long>(number.value);
+}
+
+long CrtStrtolHex(std::string_view text) {
+    std::size_t pos = SkipSpace(text, 0);
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+    // "0x" counts as a prefix only when a hex digit follows; "0x" alone reads as 0.
+    if (pos + 2 < text.size() && text[pos] == '0' && (text[pos + 1] == 'x' || text[pos + 1] == 'X') &&
+        HexDigitValue(text[pos + 2]) >= 0) {
+        pos += 2;
+    }
+    constexpr std::int64_t kSaturated = kLongMax + 2;
+    std::int64_t value = 0;
+    for (; pos < text.size() && HexDigitValue(text[pos]) >= 0; ++pos) {
+        if (value < kSaturated) value = value * 16 + HexDigitValue(text[pos]);
+    }
+    if (negative) value = -value;
+    if (value < kLongMin) return static_cast<long>(kLongMin);
+    if (value > kLongMax) return static_cast<long>(kLongMax);
+    return static_cast<long>(value);
 }

@@ -12,3 +12,8 @@ int CrtAtoi(std::string_view text);
 // The dialog data exchange's integer: optional white space around an optional sign and at least
 // one digit, nothing else. A value outside the range of the target's 32-bit long gives nullopt.
 std::optional<long> ParseDialogInteger(std::string_view text);
+
+// strtol in base 16: leading white space, an optional sign, an optional 0x/0X before a hex digit,
+// then hex digits of either case up to the first other character; 0 when there are none. A value
+// out of the 32-bit long's range is clamped as strtol clamps it.
+long CrtStrtolHex(std::string_view text);

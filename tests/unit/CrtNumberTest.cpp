@@ -39,3 +39,16 @@ TEST(CrtNumber, DialogIntegerIsWholeTextOrNothing) {
 }
 
 }  // namespace
+
+TEST(CrtNumber, StrtolHexReadsLikeTheRuntime) {
+    EXPECT_EQ(CrtStrtolHex("ff"), 255) << "lower case";
+    EXPECT_EQ(CrtStrtolHex("A0"), 160) << "upper case";
+    EXPECT_EQ(CrtStrtolHex("  7z"), 7) << "blanks skipped, stops at a non-digit";
+    EXPECT_EQ(CrtStrtolHex("-1"), -1) << "sign accepted";
+    EXPECT_EQ(CrtStrtolHex("zz"), 0) << "no digits";
+    EXPECT_EQ(CrtStrtolHex(""), 0) << "empty";
+    EXPECT_EQ(CrtStrtolHex("0x1F"), 31) << "0x prefix";
+    EXPECT_EQ(CrtStrtolHex("0x"), 0) << "0x without digits reads the 0";
+    EXPECT_EQ(CrtStrtolHex("FFFFFFFFFF"), 2147483647L) << "clamped high";
+    EXPECT_EQ(CrtStrtolHex("-FFFFFFFFFF"), -2147483647L - 1) << "clamped low";
+}
