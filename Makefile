@@ -1,5 +1,5 @@
 # Huesmith on Debian 12, as root: `make run` and `make test` install whatever is missing first.
-.PHONY: all setup build run test bench clean
+.PHONY: all setup build run test bench fuzz clean
 .DEFAULT_GOAL := build
 
 all: build
@@ -8,9 +8,10 @@ all: build
 setup:
 	scripts/setup.sh
 
-# Both sides: native (unit tests, benchmarks, fuzz targets) and Windows (Huesmith.exe, the driver).
+# Native (unit tests, benchmarks), fuzz targets (clang) and Windows (Huesmith.exe, the driver).
 build: setup
 	cmake --preset native && cmake --build --preset native
+	cmake --preset fuzz && cmake --build --preset fuzz
 	cmake --preset windows && cmake --build --preset windows
 
 # In build/run/, which keeps the user's catalogue and settings; a screenshot without a display.
@@ -21,11 +22,17 @@ run: build
 test: build
 	@status=0; \
 	ctest --preset native || status=1; \
+	ctest --preset fuzz || status=1; \
 	scripts/with-display.sh scripts/ctest-windows.sh || status=1; \
 	exit $$status
 
 bench: build
 	scripts/bench.sh
+
+# Each fuzzer for FUZZ_SECONDS (make test runs them for 10 s each).
+FUZZ_SECONDS ?= 60
+fuzz: build
+	HUESMITH_FUZZ_SECONDS=$(FUZZ_SECONDS) ctest --preset fuzz
 
 # Everything built goes, but not the Wine prefix (slow to make again) nor build/run (the user's
 # catalogue and settings).

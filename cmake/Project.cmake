@@ -12,9 +12,15 @@ function(hs_sanitized target)
   target_link_options(${target} PUBLIC -fsanitize=address,undefined)
 endfunction()
 
+function(hs_fuzz_instrumented target)
+  target_compile_options(${target} PUBLIC -fsanitize=fuzzer-no-link,address,undefined
+                                          -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(${target} PUBLIC -fsanitize=address,undefined)
+endfunction()
+
 # Sources that build on every platform (no <windows.h>): go into each portable library.
 function(hs_portable_sources)
-  foreach(target hs_portable hs_portable_checked)
+  foreach(target hs_portable hs_portable_checked hs_portable_fuzz)
     if(TARGET ${target})
       target_sources(${target} PRIVATE ${ARGN})
     endif()
