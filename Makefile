@@ -1,5 +1,5 @@
 # Huesmith on Debian 12, as root: `make run` and `make test` install whatever is missing first.
-.PHONY: all setup build run test bench fuzz clean
+.PHONY: all setup build run test bench fuzz dist clean
 .DEFAULT_GOAL := build
 
 all: build
@@ -33,6 +33,13 @@ bench: build
 FUZZ_SECONDS ?= 60
 fuzz: build
 	HUESMITH_FUZZ_SECONDS=$(FUZZ_SECONDS) ctest --preset fuzz
+
+# The release zip, build/dist/Huesmith-<version>-win64.zip, from the Windows build of the program;
+# only the packages are needed for it, not the Wine prefix.
+dist:
+	scripts/setup-packages.sh
+	cmake --preset windows && cmake --build --preset windows --target Huesmith
+	scripts/make-dist.sh build/windows build/dist
 
 # Everything built goes, but not the Wine prefix (slow to make again) nor build/run (the user's
 # catalogue and settings).

@@ -5,6 +5,7 @@
 #include "app/CMainFrame.h"
 #include "app/MainCaption.h"
 #include "catalogue/CHuesmithDoc.h"
+#include "dialogs/CAboutDlg.h"
 #include "framework/AppText.h"
 #include "framework/CSingleDocTemplate.h"
 #include "res/resource.h"
@@ -18,15 +19,7 @@ constexpr const char* kSettingsFileName = "\\Huesmith.ini";
 
 // The program's file name without folder and extension, as the instance marker's name.
 std::string ExecutableBaseName() {
-    std::string path(MAX_PATH, '\0');
-    for (;;) {
-        const DWORD length = ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
+    const std::string path = AfxGetModulePath();
     const std::size_t slash = path.find_last_of("\\/");
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     const std::size_t dot = name.find_last_of('.');
@@ -63,6 +56,7 @@ BOOL CALLBACK FindMainFrame(HWND hWnd, LPARAM lParam) {
 constinit const CCmdEntry CHuesmithApp::s_entries[] = {
     MapCommand<&CHuesmithApp::OnFileNew>(ID_FILE_NEW),
     MapCommand<&CHuesmithApp::OnFileOpen>(ID_FILE_OPEN),
+    MapCommand<&CHuesmithApp::OnAppAbout>(ID_APP_ABOUT),
 };
 constinit const CCmdMap CHuesmithApp::s_map{s_entries, &CCmdTarget::s_map};
 
@@ -107,4 +101,9 @@ bool CHuesmithApp::InitInstance() {
 int CHuesmithApp::ExitInstance() {
     m_strProfileName.clear();
     return CWinApp::ExitInstance();
+}
+
+void CHuesmithApp::OnAppAbout() {
+    CAboutDlg aboutDlg;
+    aboutDlg.DoModal();
 }

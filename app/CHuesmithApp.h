@@ -21,6 +21,8 @@ private:
     static void CloseKernelHandle(HANDLE handle) { ::CloseHandle(handle); }
     // True when another copy runs; that copy's main window is brought forward.
     bool ActivateRunningCopy();
+    // The about box, run modally.
+    void OnAppAbout();
 
     static const CCmdEntry s_entries[];
     // Held for the life of the process: its name marks that a copy is running.

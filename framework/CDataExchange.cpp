@@ -119,3 +119,7 @@ void DDV_MaxChars(CDataExchange& dx, const std::string& value, int maxBytes) {
         ::SendMessageA(dx.GetLastControl(), EM_LIMITTEXT, static_cast<WPARAM>(maxBytes), 0);
     }
 }
+
+void DDX_Control(CDataExchange& dx, int id, CWnd& control) {
+    if (control.m_hWnd == nullptr) control.SubclassDlgItem(id, *dx.m_pDlgWnd);
+}

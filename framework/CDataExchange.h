@@ -43,3 +43,5 @@ void DDV_MinMaxShort(CDataExchange& dx, short value, short minValue, short maxVa
 void DDV_MinMaxInt(CDataExchange& dx, int value, int minValue, int maxValue);
 // Limit in bytes (code page 932) of a text field.
 void DDV_MaxChars(CDataExchange& dx, const std::string& value, int maxBytes);
+// Subclasses the control with this id as the member's window, once (the hyperlink of a dialog).
+void DDX_Control(CDataExchange& dx, int id, CWnd& control);

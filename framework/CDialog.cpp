@@ -8,13 +8,16 @@ constinit const CCmdEntry CDialog::s_entries[] = {
 };
 constinit const CCmdMap CDialog::s_map{s_entries, &CCmdTarget::s_map};
 
-INT_PTR CDialog::DoModal() {
-    HWND owner = m_pParentWnd != nullptr ? m_pParentWnd->m_hWnd : nullptr;
-    if (owner == nullptr) {
-        if (CWinApp* app = AfxGetApp(); app != nullptr && app->m_pMainWnd != nullptr && app->m_pMainWnd->m_hWnd != nullptr) {
-            owner = ::GetLastActivePopup(app->m_pMainWnd->m_hWnd);
-        }
+HWND ModalOwnerFor(const CWnd* pParent) {
+    if (pParent != nullptr && pParent->m_hWnd != nullptr) return pParent->m_hWnd;
+    if (CWinApp* app = AfxGetApp(); app != nullptr && app->m_pMainWnd != nullptr && app->m_pMainWnd->m_hWnd != nullptr) {
+        return ::GetLastActivePopup(app->m_pMainWnd->m_hWnd);
     }
+    return nullptr;
+}
+
+INT_PTR CDialog::DoModal() {
+    const HWND owner = ModalOwnerFor(m_pParentWnd);
     m_bIsDialog = true;
     return ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), owner,
                              &CWnd::StaticDialogProc, reinterpret_cast<LPARAM>(this));

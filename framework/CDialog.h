@@ -3,6 +3,10 @@
 
 #include "framework/CWnd.h"
 
+// The owner of a modal dialog: the parent given, else the main window's last active popup, so
+// that nested dialogs own each other.
+HWND ModalOwnerFor(const CWnd* pParent);
+
 class CDialog : public CWnd {
 public:
     // With no parent, the main window (or its last active popup, for nested dialogs) owns the dialog

@@ -31,6 +31,25 @@ bool CToolTipCtrl::AddTool(HWND control, const std::string& text) const {
     return ::SendMessageA(m_hWnd, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info)) != FALSE;
 }
 
+bool CToolTipCtrl::AddTool(HWND window, const std::string& text, const RECT& rect, UINT_PTR id) const {
+    TTTOOLINFOA info{};
+    info.cbSize = sizeof(info);
+    info.hwnd = window;
+    info.uId = id;
+    info.rect = rect;
+    info.lpszText = const_cast<char*>(text.c_str());  // the control copies the text
+    return ::SendMessageA(m_hWnd, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info)) != FALSE;
+}
+
+void CToolTipCtrl::UpdateTipText(const std::string& text, HWND window, UINT_PTR id) const {
+    TTTOOLINFOA info{};
+    info.cbSize = sizeof(info);
+    info.hwnd = window;
+    info.uId = id;
+    info.lpszText = const_cast<char*>(text.c_str());
+    ::SendMessageA(m_hWnd, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
 void CToolTipCtrl::RelayEvent(MSG& msg) const {
     if (m_hWnd != nullptr) ::SendMessageA(m_hWnd, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }

@@ -12,6 +12,9 @@ public:
     void Activate(bool active) const;
     // A tool identified by the control's window, with its text.
     bool AddTool(HWND control, const std::string& text) const;
+    // A tool for a rectangle of a window's client area, identified by the window and the id.
+    bool AddTool(HWND window, const std::string& text, const RECT& rect, UINT_PTR id) const;
+    void UpdateTipText(const std::string& text, HWND window, UINT_PTR id) const;
     void RelayEvent(MSG& msg) const;
 
 private:

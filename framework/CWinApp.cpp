@@ -1,6 +1,7 @@
 #include "framework/CWinApp.h"
 
 #include <commdlg.h>
+#include <shellapi.h>
 
 #include <cassert>
 
@@ -8,6 +9,7 @@
 #include "framework/CSingleDocTemplate.h"
 #include "framework/CWnd.h"
 #include "framework/CrtNumber.h"
+#include "framework/HelpDocument.h"
 
 namespace {
 CWinApp* g_pApp = nullptr;  // the one application object, set by its constructor
@@ -19,6 +21,8 @@ CWinApp* AfxGetApp() { return g_pApp; }
 CWinApp::CWinApp() {
     assert(g_pApp == nullptr && "one application object");
     g_pApp = this;
+    // The colour dialog's custom colours start white, as the platform's own dialog shows them.
+    m_customColors.fill(RGB(255, 255, 255));
 }
 
 CWinApp::~CWinApp() {
@@ -127,4 +131,29 @@ void CWinApp::BeginWaitCursor() {
 void CWinApp::EndWaitCursor() {
     if (m_nWaitCursorCount == 0) return;
     if (--m_nWaitCursorCount == 0) ::SetCursor(m_hcurWaitRestore);
+}
+
+std::string AfxGetModulePath() {
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length = ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        // A full buffer may hold a cut path: try again with more room.
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+// The help engine of old is gone from current Windows; the help is one HTML page beside the
+// program, which the shell opens in the user's browser. It has one topic, so every context opens
+// it at its top.
+void CWinApp::WinHelp(DWORD_PTR, UINT) const {
+    const HWND owner = m_pMainWnd != nullptr ? m_pMainWnd->m_hWnd : nullptr;
+    const std::string document = HelpDocumentPath(AfxGetModulePath());
+    // ShellExecute reports failure as a value of 32 or less.
+    const auto result = reinterpret_cast<INT_PTR>(
+        ::ShellExecuteA(owner, "open", document.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    if (result <= 32) AfxMessageBox(AFX_IDP_FAILED_TO_LAUNCH_HELP);
 }

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -50,11 +51,18 @@ public:
     void BeginWaitCursor();
     void EndWaitCursor();
 
+    // Opens the help document beside the program through the shell; reports when it cannot.
+    void WinHelp(DWORD_PTR data, UINT cmd = HELP_CONTEXT) const;
+
     HINSTANCE m_hInstance = nullptr;
     int m_nCmdShow = SW_SHOWNORMAL;
     CWnd* m_pMainWnd = nullptr;
     // Settings file path; empty means no settings file.
     std::string m_strProfileName;
+    // The colour dialog's custom colours (the platform's dialog has exactly this many): kept for
+    // the run, shared by every colour dialog.
+    static constexpr std::size_t kCustomColorCount = 16;
+    std::array<COLORREF, kCustomColorCount> m_customColors{};
 
 protected:
     bool PumpMessage(MSG& msg);
@@ -66,6 +74,8 @@ private:
 };
 
 CWinApp* AfxGetApp();
+// The program file's full path (code page 932), however long.
+std::string AfxGetModulePath();
 
 // Scoped wait cursor.
 class CWaitCursor {

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <exception>
+#include <new>
 #include <utility>
 #include <vector>
 
@@ -13,6 +14,8 @@
 namespace {
 // The window property that carries a window's object.
 constexpr const char* kObjectProperty = "HuesmithCWnd";
+// Our one subclass per control; the object travels as the subclass's reference data.
+constexpr UINT_PTR kSubclassId = 1;
 
 // Saves the message being handled so that Default() of a nested message does not clobber it.
 class CCurrentMessage {
@@ -60,6 +63,8 @@ void CWnd::Attach(HWND hWnd) {
 }
 
 void CWnd::Detach() {
+    // Unsubclassed while the window is still valid (at WM_NCDESTROY at the latest).
+    if (std::exchange(m_bSubclassed, false)) ::RemoveWindowSubclass(m_hWnd, &StaticSubclassProc, kSubclassId);
     ::RemovePropA(m_hWnd, kObjectProperty);
     m_hWnd = nullptr;
 }
@@ -115,30 +120,61 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPAR
     CWnd* wnd = FromHandlePermanent(hWnd);
     // WM_GETMINMAXINFO arrives before WM_NCCREATE: no object yet.
     if (wnd == nullptr) return ::DefWindowProcA(hWnd, msg, wParam, lParam);
+    return Route(*wnd, hWnd, msg, wParam, lParam, &::DefWindowProcA);
+}
+
+LRESULT CWnd::Route(CWnd& wnd, HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam, WNDPROC fallback) {
     try {
-        CCurrentMessage current(wnd->m_nMsg, wnd->m_wParam, wnd->m_lParam, msg, wParam, lParam);
-        const LRESULT result = wnd->WindowProc(msg, wParam, lParam);
-        if (msg == WM_NCDESTROY) wnd->OnNcDestroy();
+        CCurrentMessage current(wnd.m_nMsg, wnd.m_wParam, wnd.m_lParam, msg, wParam, lParam);
+        const LRESULT result = wnd.WindowProc(msg, wParam, lParam);
+        if (msg == WM_NCDESTROY) wnd.OnNcDestroy();
         return result;
     } catch (...) {
         ReportException(hWnd);
-        return ::DefWindowProcA(hWnd, msg, wParam, lParam);
+        return fallback(hWnd, msg, wParam, lParam);
     }
 }
 
+bool CWnd::SubclassDlgItem(int id, const CWnd& parent) {
+    const HWND hWnd = parent.GetDlgItem(id);
+    if (hWnd == nullptr) return false;
+    Attach(hWnd);  // the parent finds the object here to reflect control colours to it
+    PreSubclassWindow();
+    if (::SetWindowSubclass(hWnd, &StaticSubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)) == FALSE) {
+        Detach();
+        return false;
+    }
+    m_bSubclassed = true;
+    return true;
+}
+
+LRESULT CALLBACK CWnd::StaticSubclassProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                          DWORD_PTR refData) {
+    return Route(*reinterpret_cast<CWnd*>(refData), hWnd, msg, wParam, lParam, &::DefSubclassProc);
+}
+
+void CWnd::PreSubclassWindow() {}
+
+HBRUSH CWnd::CtlColor(HDC, UINT) { return nullptr; }
+
 void CWnd::ReportException(HWND hWnd) noexcept {
-    std::string what = "予期しないエラーが発生しました。";
+    // Wide texts: the source is UTF-8, and this must not depend on the string table still loading.
+    std::wstring what = L"予期しないエラーが発生しました。";
     try {
         throw;
+    } catch (const std::bad_alloc&) {
+        what += L"\nメモリ不足です。";
     } catch (const std::exception& e) {
-        what += "\n";
-        what += e.what();
+        // The runtime's messages are plain ASCII.
+        what += L"\n";
+        for (const char* c = e.what(); *c != '\0'; ++c) what += static_cast<wchar_t>(static_cast<unsigned char>(*c));
     } catch (...) {
     }
-    ::MessageBoxA(hWnd, what.c_str(), "Huesmith", MB_OK | MB_ICONEXCLAMATION);
+    ::MessageBoxW(hWnd, what.c_str(), L"Huesmith", MB_OK | MB_ICONEXCLAMATION);
 }
 
 LRESULT CWnd::DefWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (m_bSubclassed) return ::DefSubclassProc(m_hWnd, msg, wParam, lParam);
     if (m_bIsDialog) {
         // The control colour messages need a real default brush for handlers that start from it.
         if (msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC) return ::DefWindowProcA(m_hWnd, msg, wParam, lParam);
@@ -214,6 +250,13 @@ LRESULT CWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSCROLLBAR:
     case WM_CTLCOLORSTATIC:
+        // A control of ours may choose its own colours (the hyperlink's text colour).
+        if (CWnd* control = FromHandlePermanent(reinterpret_cast<HWND>(lParam));
+            control != nullptr && control != this) {
+            if (HBRUSH brush = control->CtlColor(reinterpret_cast<HDC>(wParam), msg - WM_CTLCOLORMSGBOX)) {
+                return reinterpret_cast<LRESULT>(brush);
+            }
+        }
         return reinterpret_cast<LRESULT>(OnCtlColor(reinterpret_cast<HDC>(wParam),
                                                     reinterpret_cast<HWND>(lParam),
                                                     msg - WM_CTLCOLORMSGBOX));
@@ -225,11 +268,14 @@ LRESULT CWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_KEYDOWN:
         OnKeyDown(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
         return 0;
+    case WM_GETDLGCODE: return OnGetDlgCode();
     case WM_SETCURSOR:
         return OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam)) ? TRUE : FALSE;
     case WM_NCHITTEST: return OnNcHitTest(PointFromLParam(lParam));
     case WM_SETFOCUS: OnSetFocus(reinterpret_cast<HWND>(wParam)); return 0;
     case WM_KILLFOCUS: OnKillFocus(reinterpret_cast<HWND>(wParam)); return 0;
+    case WM_CAPTURECHANGED: OnCaptureChanged(reinterpret_cast<HWND>(lParam)); return 0;
+    case WM_MOUSELEAVE: OnMouseLeave(); return 0;
     case WM_DRAWITEM:
         OnDrawItem(static_cast<int>(wParam), *reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
         return TRUE;
@@ -268,10 +314,13 @@ void CWnd::OnLButtonDown(UINT, POINT) { Default(); }
 void CWnd::OnLButtonUp(UINT, POINT) { Default(); }
 void CWnd::OnRButtonDown(UINT, POINT) { Default(); }
 void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
+UINT CWnd::OnGetDlgCode() { return static_cast<UINT>(Default()); }
 bool CWnd::OnSetCursor(HWND, UINT, UINT) { return Default() != 0; }
 LRESULT CWnd::OnNcHitTest(POINT) { return Default(); }
 void CWnd::OnSetFocus(HWND) { Default(); }
 void CWnd::OnKillFocus(HWND) { Default(); }
+void CWnd::OnCaptureChanged(HWND) { Default(); }
+void CWnd::OnMouseLeave() { Default(); }
 void CWnd::OnDrawItem(int, DRAWITEMSTRUCT&) { Default(); }
 void CWnd::OnInitMenuPopup(HMENU, UINT, bool) { Default(); }
 void CWnd::OnMenuSelect(UINT, UINT, HMENU) { Default(); }

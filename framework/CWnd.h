@@ -87,6 +87,10 @@ public:
     // failed validation, which has already been reported; returns false then.
     bool UpdateData(bool saveAndValidate = true);
 
+    // Extends a control that exists already (a static of a dialog template): its messages reach
+    // this object's handlers, and Default() hands them on to the control's own procedure.
+    bool SubclassDlgItem(int id, const CWnd& parent);
+
 protected:
     virtual void DoDataExchange(class CDataExchange& dx);
 
@@ -118,10 +122,14 @@ protected:
     virtual void OnLButtonUp(UINT flags, POINT point);
     virtual void OnRButtonDown(UINT flags, POINT point);
     virtual void OnKeyDown(UINT key, UINT repeat, UINT flags);
+    // Which keys the window wants for itself rather than for the dialog manager's navigation.
+    virtual UINT OnGetDlgCode();
     virtual bool OnSetCursor(HWND hWnd, UINT hitTest, UINT message);
     virtual LRESULT OnNcHitTest(POINT screenPoint);
     virtual void OnSetFocus(HWND oldFocus);
     virtual void OnKillFocus(HWND newFocus);
+    virtual void OnCaptureChanged(HWND newCapture);
+    virtual void OnMouseLeave();  // after TrackMouseEvent(TME_LEAVE)
     virtual void OnDrawItem(int id, DRAWITEMSTRUCT& item);
     virtual void OnInitMenuPopup(HMENU popup, UINT index, bool sysMenu);
     virtual void OnMenuSelect(UINT itemId, UINT flags, HMENU menu);
@@ -135,6 +143,17 @@ protected:
     void Detach();
 
     static LRESULT CALLBACK StaticWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    // One message through the object's handlers; `fallback` answers when a handler throws.
+    static LRESULT Route(CWnd& wnd, HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam, WNDPROC fallback);
+
+    // Subclassed controls: runs once m_hWnd is set, before the first message reaches the object.
+    virtual void PreSubclassWindow();
+    // A control colour message that the parent reflects to its control's object first; null
+    // leaves the colours to the parent.
+    virtual HBRUSH CtlColor(HDC dc, UINT ctlColor);
+    static LRESULT CALLBACK StaticSubclassProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                               DWORD_PTR refData);
+    bool m_bSubclassed = false;
     // The only catch-all: nothing unwinds into user32; the error becomes a message box.
     static void ReportException(HWND hWnd) noexcept;
 

@@ -25,6 +25,7 @@
 // The framework's own messages (texts in the program's string table).
 #define AFX_IDP_FAILED_TO_OPEN_DOC 61700
 #define AFX_IDP_FAILED_TO_SAVE_DOC 61701
+#define AFX_IDP_FAILED_TO_LAUNCH_HELP 61703
 #define AFX_IDP_PARSE_INT 61712
 #define AFX_IDP_PARSE_INT_RANGE 61714
 #define AFX_IDP_PARSE_STRING_SIZE 61716

@@ -45,6 +45,11 @@
 // Messages of the program itself.
 #define IDS_OUT_OF_MEMORY 61800
 
+// About box: the two statics that become links.
+#define IDD_ABOUTBOX 100
+#define IDC_LINK_HOME 1034
+#define IDC_LINK_MAIL 1035
+
 // Search dialog. Each up-down attaches itself to the edit field just before it.
 #define IDD_SEARCH 136
 #define IDC_RADIO_SEARCH_NAME 1053
@@ -95,3 +100,55 @@
 #define IDC_CHECK_ROW_YA 1112
 #define IDC_CHECK_ROW_RA 1113
 #define IDC_CHECK_ROW_WA 1114
+
+// Hex conversion dialog.
+#define IDD_HEX_CONV 133
+#define IDC_EDIT_HEX_RED 1027
+#define IDC_EDIT_HEX_GREEN 1028
+#define IDC_EDIT_HEX_BLUE 1029
+#define IDC_EDIT_HEX_HTML_CODE 1030
+#define IDC_STATIC_DEC_RED 1031
+#define IDC_STATIC_DEC_GREEN 1032
+#define IDC_STATIC_DEC_BLUE 1033
+#define IDC_STATIC_HEX_SWATCH 1144
+// Its texts: the decimal display of a value that is no channel, and the refusal on OK.
+#define IDS_HEX_NO_CHANNEL 61816
+#define IDS_HEX_CHANNEL_RANGE 61817
+
+// Colour data editor. Each up-down attaches itself to the edit field just before it.
+#define IDD_COLOR_EDIT 137
+#define IDC_LIST_COLOR_DATA 1069
+#define IDC_EDIT_DATA_NAME 1070
+#define IDC_EDIT_DATA_READING 1071
+#define IDC_EDIT_DATA_RED 1072
+#define IDC_SPIN_DATA_RED 1073
+#define IDC_EDIT_DATA_GREEN 1074
+#define IDC_SPIN_DATA_GREEN 1075
+#define IDC_EDIT_DATA_BLUE 1076
+#define IDC_SPIN_DATA_BLUE 1077
+#define IDC_EDIT_DATA_HTML_CODE 1078
+#define IDC_BUTTON_DATA_ADD 1079
+#define IDC_BUTTON_DATA_MODIFY 1081
+#define IDC_BUTTON_DATA_DELETE 1082
+#define IDC_STATIC_DATA_SWATCH 1145
+// Its texts: the caption pattern (%1 rows, %2 "*" once changed), its messages and the list's
+// headings (one per line).
+#define IDS_COLOR_EDIT_TITLE 61824
+#define IDS_COLOR_EDIT_NEED_NAME 61825
+#define IDS_COLOR_EDIT_DUPLICATE 61826
+#define IDS_COLOR_EDIT_SELECT_MODIFY 61827
+#define IDS_COLOR_EDIT_SELECT_DELETE 61828
+#define IDS_COLOR_EDIT_NO_COMMA 61829
+#define IDS_COLOR_EDIT_HEADINGS 61830
+
+// Eyedropper: the full-screen cover and the magnifier it runs. Neither has controls.
+#define IDD_MAGNIFIER 140
+#define IDD_EYEDROPPER 143
+
+// Options dialog. The case sample sits right of the copy prefix, so the two read as a copied code.
+#define IDD_OPTION 141
+#define IDC_EDIT_PREVIEW 1117
+#define IDC_EDIT_COPY_PREFIX 1118
+#define IDC_RADIO_UPPER_CASE 1121
+#define IDC_RADIO_LOWER_CASE 1122
+#define IDC_STATIC_CASE_SAMPLE 1123

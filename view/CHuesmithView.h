@@ -6,6 +6,7 @@
 #include <string>
 
 #include "catalogue/CategoryFilter.h"
+#include "dialogs/ColorEntryRules.h"
 #include "framework/CFormView.h"
 #include "framework/CGdiObject.h"
 #include "framework/CToolTipCtrl.h"
@@ -52,6 +53,19 @@ private:
     void OnCategory();
     void OnSort();
     void OnUpdateDisplayMode(CCmdUI& ui);
+    // Colour commands (CHuesmithView_Colour.cpp).
+    void OnEditCopy();
+    void OnEditPaste();
+    void OnInverse();
+    void OnColorDialog();
+    void OnOption();
+    void OnHelpContents();
+    // The screen eyedropper (CHuesmithView_Eyedropper.cpp).
+    void OnEyedropper();
+    // Hex conversion (CHuesmithView_Edit.cpp).
+    void OnHexConvert();
+    // The colour data editor (CHuesmithView_ColorEdit.cpp).
+    void OnColorEdit();
 
     // One channel's change step: read the fields back, move its slider, hand the colour on.
     void OnChannelChanged(int sliderId, const short& channel);
@@ -90,4 +104,6 @@ private:
     SearchSettings m_search;
     CategorySettings m_category;
     int m_nSortKey = 0;
+    // The colour data editor's heading directions, kept for the run.
+    ColorEditSortDirections m_colorEditSort;
 };

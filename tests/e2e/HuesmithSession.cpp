@@ -23,14 +23,19 @@ SessionFiles SampleFiles() {
     return files;
 }
 
-HuesmithSession::HuesmithSession(const SessionFiles& files) : m_folder(files.workingFolder) {
+HuesmithSession::HuesmithSession(const SessionFiles& files) : m_folder(files.workingFolder), m_program(ProgramPath()) {
     if (files.catalogue) m_folder.Write(L"Huesmith.csv", *files.catalogue);
     if (files.settings) m_folder.Write(L"Huesmith.ini", Cp932FromUtf8(*files.settings));
+    if (files.programCopy) {
+        const std::filesystem::path copy = m_folder.File(L"Huesmith.exe");
+        std::filesystem::copy_file(m_program, copy);
+        m_program = copy;
+    }
 }
 
 HuesmithSession::~HuesmithSession() { Shutdown(); }
 
-void HuesmithSession::Launch() { m_process.emplace(ProgramPath(), m_folder.Path()); }
+void HuesmithSession::Launch() { m_process.emplace(m_program, m_folder.Path()); }
 
 void HuesmithSession::Start() {
     Launch();

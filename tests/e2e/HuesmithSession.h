@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,6 +23,9 @@ struct SessionFiles {
     std::optional<std::string> settings;
     // Where the program runs, inside the fresh folder; empty: the fresh folder itself.
     std::wstring workingFolder;
+    // Runs a copy of Huesmith.exe that stands alone in the fresh folder, without the files the
+    // build puts beside the program (the help document ...); false: the build's own program.
+    bool programCopy = false;
 };
 
 SessionFiles SampleFiles();
@@ -58,6 +62,7 @@ private:
     void Shutdown();
 
     TempFolder m_folder;  // first: removed after the program has ended
+    std::filesystem::path m_program;
     std::optional<ProgramProcess> m_process;
     HWND m_frame = nullptr;
     std::unique_ptr<ProbeClient> m_probe;

@@ -1,9 +1,12 @@
 #include "tests/e2e/HuesmithTest.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "res/resource.h"
 #include "tests/e2e/DialogQuery.h"
+#include "tests/e2e/Text.h"
+#include "tests/e2e/UserInput.h"
 #include "tests/e2e/WaitFor.h"
 #include "tests/e2e/WindowQuery.h"
 
@@ -65,6 +68,35 @@ std::vector<HWND> HuesmithTest::WaitForMessageBoxes(size_t count) {
     std::vector<HWND> boxes;
     WaitFor([&] { return (boxes = MessageBoxesOf(Session().ProcessId())).size() == count; });
     return boxes;
+}
+
+HWND HuesmithTest::WaitForDialog(std::string_view captionStart) {
+    HWND dialog = nullptr;
+    WaitFor([&] {
+        for (HWND d : OtherDialogsOf(Session().ProcessId())) {
+            if (TextOf(d).starts_with(captionStart)) dialog = d;
+        }
+        return dialog != nullptr;
+    });
+    if (dialog == nullptr) throw std::runtime_error("no dialog " + std::string(captionStart));
+    MakeForeground(dialog);
+    return dialog;
+}
+
+void HuesmithTest::ClickButton(HWND dialog, int id) {
+    ::PostMessageW(::GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+    Session().Probe().Sync();
+}
+
+void HuesmithTest::TypeInto(HWND dialog, int id, std::string_view keys) {
+    Send(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(dialog, id)), TRUE);
+    TypeKeys(keys);
+    Session().Probe().SyncInput();
+}
+
+void HuesmithTest::SetFieldText(HWND dialog, int id, std::string_view text) {
+    const std::wstring wide = WideFromUtf8(text);
+    Send(::GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
 }  // namespace e2e

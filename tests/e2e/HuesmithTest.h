@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tests/e2e/HuesmithSession.h"
@@ -51,6 +52,16 @@ protected:
     bool WaitForFields(const Triple& texts);
     // Waits for the program's message boxes to number exactly `count`, and returns them.
     std::vector<HWND> WaitForMessageBoxes(size_t count);
+
+    // A tool dialog whose caption begins with the text (UTF-8), once it is up and has the
+    // keyboard; throws when none appears.
+    HWND WaitForDialog(std::string_view captionStart);
+    // A mouse click on a dialog's button: check boxes toggle, radio buttons check themselves.
+    void ClickButton(HWND dialog, int id);
+    // Tabs to the dialog's field, which selects its text, and types over it.
+    void TypeInto(HWND dialog, int id, std::string_view keys);
+    // A text (UTF-8) that arrives in the field whole, as a paste or an input method puts it.
+    static void SetFieldText(HWND dialog, int id, std::string_view text);
 
 private:
     std::optional<HuesmithSession> m_session;

@@ -1,6 +1,8 @@
 #include "tests/e2e/ProbeClient.h"
 
 #include <stdexcept>
+#include <string_view>
+#include <utility>
 
 #include "tests/e2e/ProgramProcess.h"
 #include "tests/e2e/Text.h"
@@ -96,6 +98,41 @@ RECT ProbeClient::ControlRect(int controlId, UINT message, WPARAM wParam) {
     block.message = message;
     block.wParam = wParam;
     return Call(probe::Request::ControlRect).rectOut;
+}
+
+ListViewRows ProbeClient::ListView(HWND list) {
+    auto& block = Shared();
+    block.window = list;
+    Call(probe::Request::ListView);
+    ListViewRows rows;
+    const wchar_t* cell = block.cells;
+    for (int row = 0; row < block.listRows; ++row) {
+        std::vector<std::string> texts;
+        for (int column = 0; column < block.listColumns; ++column) {
+            const std::wstring_view text(cell);
+            texts.push_back(Utf8FromWide(text));
+            cell += text.size() + 1;
+        }
+        rows.cells.push_back(std::move(texts));
+        rows.selected.push_back(block.listSelected[row] != 0);
+    }
+    return rows;
+}
+
+RECT ProbeClient::WindowRect(HWND window, UINT message, WPARAM wParam, const RECT& seed) {
+    auto& block = Shared();
+    block.window = window;
+    block.message = message;
+    block.wParam = wParam;
+    block.rect = seed;
+    return Call(probe::Request::WindowRect).rectOut;
+}
+
+void ProbeClient::PaintStale(const RECT& viewRect, COLORREF colour) {
+    auto& block = Shared();
+    block.rect = viewRect;
+    block.colour = colour;
+    Call(probe::Request::PaintStale);
 }
 
 }  // namespace e2e

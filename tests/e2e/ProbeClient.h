@@ -12,6 +12,12 @@
 
 namespace e2e {
 
+// What a list view shows: each row's cell texts (UTF-8) and whether it is selected.
+struct ListViewRows {
+    std::vector<std::vector<std::string>> cells;
+    std::vector<bool> selected;
+};
+
 struct MenuItemState {
     bool checked = false;
     bool radio = false;
@@ -39,6 +45,14 @@ public:
     void FocusControl(int controlId);
     // A control's answer to a message that fills a RECT (TBM_GETTHUMBRECT ...).
     RECT ControlRect(int controlId, UINT message, WPARAM wParam = 0);
+    // The rows of a list view anywhere in the program (a dialog's, say).
+    ListViewRows ListView(HWND list);
+    // Any window's answer to a message that fills a RECT, which holds `seed` before (the part
+    // LVM_GETITEMRECT asks for ...).
+    RECT WindowRect(HWND window, UINT message, WPARAM wParam = 0, const RECT& seed = {});
+    // Paints a rectangle of the form view in one colour without invalidating it: what is left there
+    // afterwards shows whether the program repainted the rectangle on its own.
+    void PaintStale(const RECT& viewRect, COLORREF colour);
 
 private:
     probe::Block& Shared() const;

@@ -3,6 +3,8 @@
 // The program itself carries no test hooks.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include "framework/CHandle.h"
 #include "res/resource.h"
 #include "tests/e2e/ProbeProtocol.h"
@@ -86,6 +88,52 @@ Status ControlRect(Block& block) {
     return Status::Done;
 }
 
+// List views answer text requests only with pointers into the program's own memory.
+Status ListView(Block& block) {
+    const HWND list = block.window;
+    if (!::IsWindow(list)) return Status::NotFound;
+    const auto header = reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETHEADER, 0, 0));
+    block.listColumns = header ? static_cast<int>(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
+    block.listRows = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    if (block.listRows > probe::kMaxListRows) return Status::Failed;
+    int used = 0;
+    for (int row = 0; row < block.listRows; ++row) {
+        block.listSelected[row] = ::SendMessageW(list, LVM_GETITEMSTATE, row, LVIS_SELECTED) != 0 ? 1 : 0;
+        for (int column = 0; column < block.listColumns; ++column) {
+            LVITEMW item{};
+            item.iSubItem = column;
+            item.pszText = block.cells + used;
+            item.cchTextMax = probe::kMaxListChars - used;
+            const auto copied =
+                static_cast<int>(::SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item)));
+            // A cell that filled what was left may have been cut.
+            if (copied + 1 >= item.cchTextMax) return Status::Failed;
+            used += copied + 1;
+        }
+    }
+    return Status::Done;
+}
+
+Status WindowRect(Block& block) {
+    if (!::IsWindow(block.window)) return Status::NotFound;
+    block.rectOut = block.rect;
+    ::SendMessageW(block.window, block.message, block.wParam, reinterpret_cast<LPARAM>(&block.rectOut));
+    return Status::Done;
+}
+
+// Paints straight onto the view, as a picture left over from before would stand there: nothing is
+// invalidated, so only a repaint that the program asks for itself puts the view's own picture back.
+Status PaintStale(Block& block) {
+    HWND view = View(block);
+    if (!view) return Status::NotFound;
+    HDC dc = ::GetDC(view);
+    if (!dc) return Status::Failed;
+    const CHandle<HBRUSH, &::DeleteObject> brush(::CreateSolidBrush(block.colour));
+    ::FillRect(dc, &block.rect, brush.Get());
+    ::ReleaseDC(view, dc);
+    return Status::Done;
+}
+
 // Posted messages are taken before input, so keyboard and mouse input sent earlier may still wait.
 Status Ping(Block& block) {
     block.pendingInput = HIWORD(::GetQueueStatus(QS_INPUT));
@@ -99,6 +147,9 @@ Status Run(Block& block) {
     case probe::Request::Pixels: return Pixels(block);
     case probe::Request::FocusControl: return FocusControl(block);
     case probe::Request::ControlRect: return ControlRect(block);
+    case probe::Request::ListView: return ListView(block);
+    case probe::Request::WindowRect: return WindowRect(block);
+    case probe::Request::PaintStale: return PaintStale(block);
     case probe::Request::None: break;
     }
     return Status::Failed;

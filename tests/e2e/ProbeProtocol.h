@@ -35,12 +35,17 @@ enum class Request : std::uint32_t {
     Pixels,        // in: rect (view client pixels); out: pixels, row by row
     FocusControl,  // in: controlId (inside the form view)
     ControlRect,   // in: controlId, message, wParam; out: rect (the message fills a RECT)
+    ListView,      // in: window (a list view); out: listRows, listColumns, listSelected, cells
+    WindowRect,    // in: window, message, wParam, rect (what the RECT holds before); out: rectOut
+    PaintStale,    // in: rect (view client pixels), colour; painted over without invalidating
 };
 
 enum class Status : std::uint32_t { Pending, Done, NotFound, Failed };
 
 inline constexpr int kMaxPixels = 64 * 1024;
 inline constexpr int kMaxText = 256;
+inline constexpr int kMaxListRows = 4096;
+inline constexpr int kMaxListChars = 128 * 1024;
 
 struct Block {
     Request request;
@@ -59,6 +64,14 @@ struct Block {
     wchar_t text[kMaxText];
     RECT rectOut;
     COLORREF pixels[kMaxPixels];
+    // Any window of the program, by handle (list views and their headers live in dialogs).
+    HWND window;
+    int listRows;
+    int listColumns;
+    std::uint8_t listSelected[kMaxListRows];
+    // Row by row, each cell's text ended by a null character.
+    wchar_t cells[kMaxListChars];
+    COLORREF colour;
 };
 
 }  // namespace probe

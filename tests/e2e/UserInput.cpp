@@ -68,6 +68,12 @@ void Click(POINT screen) {
     MouseButton(MOUSEEVENTF_LEFTUP);
 }
 
+void ClickWith(WORD modifier, POINT screen) {
+    Key(modifier, false);
+    Click(screen);
+    Key(modifier, true);
+}
+
 void Drag(POINT from, POINT to) {
     MoveMouse(from);
     MouseButton(MOUSEEVENTF_LEFTDOWN);

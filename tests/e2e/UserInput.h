@@ -16,6 +16,8 @@ void TypeKeys(std::string_view keys);
 
 void MoveMouse(POINT screen);
 void Click(POINT screen);
+// A click with the modifier held: ClickWith(VK_CONTROL, p) adds to a list's selection.
+void ClickWith(WORD modifier, POINT screen);
 // Left button down at from, moved in steps, released at to.
 void Drag(POINT from, POINT to);
 

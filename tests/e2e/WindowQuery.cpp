@@ -107,4 +107,12 @@ int Height(const RECT& r) { return r.bottom - r.top; }
 bool IsTopmost(HWND window) { return (::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 bool IsVisible(HWND window) { return ::IsWindowVisible(window) != FALSE; }
 
+COLORREF ClientPixel(HWND topLevel, POINT client) {
+    HDC dc = ::GetDC(topLevel);
+    if (dc == nullptr) return CLR_INVALID;
+    const COLORREF pixel = ::GetPixel(dc, client.x, client.y);
+    ::ReleaseDC(topLevel, dc);
+    return pixel;
+}
+
 }  // namespace e2e

@@ -32,5 +32,8 @@ int Width(const RECT& r);
 int Height(const RECT& r);
 bool IsTopmost(HWND window);
 bool IsVisible(HWND window);
+// A pixel of a top-level window's client area: Wine answers for another process's top-level
+// windows, not for their child windows.
+COLORREF ClientPixel(HWND topLevel, POINT client);
 
 }  // namespace e2e

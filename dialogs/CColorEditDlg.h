@@ -1,0 +1,77 @@
+// The colour data editor: the whole catalogue as a list to add to, change, delete from and
+// re-order, and one entry's fields with its HTML code and a swatch. Nothing reaches the catalogue
+// before OK, which replaces it in list order and has it saved.
+#pragma once
+
+#include <string>
+
+#include "dialogs/ColorEntryRules.h"
+#include "framework/CDialog.h"
+#include "framework/CListCtrl.h"
+#include "framework/CSpinButtonCtrl.h"
+
+class CHuesmithDoc;
+
+class CColorEditDlg : public CDialog {
+public:
+    explicit CColorEditDlg(CWnd* pParent = nullptr);
+
+    RECT m_rectSwatch{};
+    int m_bModified = 0;  // 1 once the list was changed in this run
+    CHuesmithDoc* m_pDoc = nullptr;
+    // In exchange order, after the list and the up-downs.
+    std::string m_strName;
+    std::string m_strReading;
+    short m_nRed = 0;
+    short m_nGreen = 0;
+    short m_nBlue = 0;
+    std::string m_strHtmlCode;
+    int m_bInitialized = 0;
+    // The headings' directions: the caller keeps them from one run to the next.
+    ColorEditSortDirections m_sortDirections;
+
+    static const CCmdMap s_map;
+
+protected:
+    const CCmdMap* GetCommandMap() const override { return &s_map; }
+    void DoDataExchange(CDataExchange& dx) override;
+    bool OnInitDialog() override;
+    void OnPaint() override;
+    void OnOK() override;
+
+private:
+    struct ListRow {
+        std::string name;
+        std::string reading;
+        short red;
+        short green;
+        short blue;
+    };
+
+    void OnChangeBrightness();
+    void OnChangeHtmlCode();
+    void OnAdd();
+    void OnModify();
+    void OnDelete();
+    void OnClickList(NMHDR& header, LRESULT& result);
+    void OnColumnClickList(NMHDR& header, LRESULT& result);
+
+    void InsertColumns() const;
+    ListRow ReadRow(int item) const;
+    void WriteRow(int item, const ListRow& row) const;
+    void AppendRow(const ListRow& row) const;
+    ListRow FieldsAsRow() const;
+    // Shows why the name and reading cannot make an entry; false then.
+    bool AcceptEntryFields() const;
+    bool ListsSameEntry() const;
+    void SortByColumn(int column, int direction) const;
+    void MarkModified();
+    void UpdateTitle() const;
+
+    static const CCmdEntry s_entries[];
+
+    CListCtrl m_list;
+    CSpinButtonCtrl m_spinBlue;
+    CSpinButtonCtrl m_spinGreen;
+    CSpinButtonCtrl m_spinRed;
+};

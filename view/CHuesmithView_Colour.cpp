@@ -1,0 +1,123 @@
+// The view's colour commands: copy and paste the current colour as a code, the inverse colour, the
+// platform's colour dialog, the options and the help.
+#include <cstring>
+#include <optional>
+#include <string>
+
+#include "catalogue/CHuesmithDoc.h"
+#include "catalogue/ColorClipboardText.h"
+#include "catalogue/HsColor.h"
+#include "catalogue/PreviewStrip.h"
+#include "dialogs/COptionDlg.h"
+#include "framework/CColorDialog.h"
+#include "framework/CHandle.h"
+#include "framework/CWinApp.h"
+#include "res/resource.h"
+#include "view/CHuesmithView.h"
+
+namespace {
+constexpr DWORD kHelpContentsContext = 1;
+constexpr RECT kPreviewRect{rectPreview.left, rectPreview.top, rectPreview.right, rectPreview.bottom};
+
+using CGlobalBlock = CHandle<HGLOBAL, &::GlobalFree>;
+
+// The clipboard's text, or nothing when it holds none or another program keeps it open.
+std::optional<std::string> ReadClipboardText() {
+    if (::IsClipboardFormatAvailable(CF_TEXT) == FALSE || ::OpenClipboard(nullptr) == FALSE) return std::nullopt;
+    const CScopeExit close([] { ::CloseClipboard(); });
+    const HANDLE data = ::GetClipboardData(CF_TEXT);
+    const auto* bytes = data != nullptr ? static_cast<const char*>(::GlobalLock(data)) : nullptr;
+    if (bytes == nullptr) return std::nullopt;
+    const CScopeExit unlock([data] { ::GlobalUnlock(data); });
+    // Bounded by the block: another program's text without its NUL is not read past the end.
+    return std::string(bytes, ::strnlen(bytes, ::GlobalSize(data)));
+}
+
+// Puts the text on the clipboard as CF_TEXT; false when the clipboard or the memory is not to be
+// had. The view owns the clipboard data: a clipboard opened without an owner is emptied to no
+// owner, and the platform may then refuse SetClipboardData.
+bool WriteClipboardText(HWND owner, const std::string& text) {
+    if (::OpenClipboard(owner) == FALSE) return false;
+    const CScopeExit close([] { ::CloseClipboard(); });
+    CGlobalBlock block(::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, text.size() + 1));
+    if (!block) return false;
+    void* bytes = ::GlobalLock(block.Get());
+    if (bytes == nullptr) return false;
+    std::memcpy(bytes, text.c_str(), text.size() + 1);
+    ::GlobalUnlock(block.Get());
+    ::EmptyClipboard();
+    if (::SetClipboardData(CF_TEXT, block.Get()) == nullptr) return false;
+    // Handed over: the block belongs to the clipboard now.
+    (void)block.Detach();
+    return true;
+}
+}  // namespace
+
+// Failures (the clipboard held by another program, no memory) are silent: the clipboard simply
+// keeps what it had.
+void CHuesmithView::OnEditCopy() {
+    UpdateData(true);
+    const CHuesmithDoc& doc = *GetDocument();
+    WriteClipboardText(m_hWnd, FormatClipboardCode(doc.m_strCopyPrefix, doc.m_bLowerCase != 0,
+                                                   PackColor(m_nRed, m_nGreen, m_nBlue)));
+}
+
+void CHuesmithView::OnEditPaste() {
+    const std::optional<std::string> text = ReadClipboardText();
+    if (!text) return;
+    const std::optional<ChannelValues> values = ParseClipboardCode(*text);
+    if (!values) return;
+    m_nRed = static_cast<short>(values->red);
+    m_nGreen = static_cast<short>(values->green);
+    m_nBlue = static_cast<short>(values->blue);
+    SelectNearest();
+    ApplyCurrentColor();
+}
+
+// The other target takes the catalogue colour farthest from the current one. When no entry is
+// farther than 0 (an empty catalogue, or every entry the current colour) nothing is chosen: the
+// whole catalogue stays listed with nothing selected, and the target and the colours stay as they
+// were.
+void CHuesmithView::OnInverse() {
+    UpdateData(true);
+    OnViewAll();
+    int farthest = CHuesmithDoc::kNoPosition;
+    {
+        CWaitCursor wait;
+        farthest = GetDocument()->FindFarthest(m_nRed, m_nGreen, m_nBlue);
+    }
+    SendDlgItemMessageA(IDC_COMBO_NAME, CB_SETCURSEL, static_cast<WPARAM>(farthest), 0);
+    if (farthest == CHuesmithDoc::kNoPosition) return;
+    // Switched before the selection is applied: the radio buttons follow in ApplyCurrentColor.
+    m_nColorTarget = m_nColorTarget == 0 ? 1 : 0;
+    OnSelchangeComboName();
+}
+
+void CHuesmithView::OnColorDialog() {
+    UpdateData(true);
+    CColorDialog dlg(RGB(m_nRed, m_nGreen, m_nBlue), CC_FULLOPEN);
+    if (dlg.DoModal() != IDOK) return;
+    const COLORREF color = dlg.GetColor();
+    m_nRed = RedOf(color);
+    m_nGreen = GreenOf(color);
+    m_nBlue = BlueOf(color);
+    SelectNearest();
+    ApplyCurrentColor();
+}
+
+// The strip is repainted after cancel too, so that it always shows the document's preview text.
+void CHuesmithView::OnOption() {
+    CHuesmithDoc& doc = *GetDocument();
+    COptionDlg dlg;
+    dlg.m_strPreview = doc.m_strPreview;
+    dlg.m_strCopyPrefix = doc.m_strCopyPrefix;
+    dlg.m_nCase = doc.m_bLowerCase;
+    if (dlg.DoModal() == IDOK) {
+        doc.m_strPreview = dlg.m_strPreview;
+        doc.m_strCopyPrefix = dlg.m_strCopyPrefix;
+        doc.m_bLowerCase = dlg.m_nCase;
+    }
+    InvalidateRect(kPreviewRect, false);
+}
+
+void CHuesmithView::OnHelpContents() { AfxGetApp()->WinHelp(kHelpContentsContext, HELP_CONTEXT); }
