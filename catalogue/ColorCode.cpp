@@ -71,9 +71,12 @@ std::optional<ChannelValues> ParseHtmlCode(std::string_view code) {
 
 std::string RecomposeHtmlCode(ColorChannel changed, std::string_view redText, std::string_view greenText,
                               std::string_view blueText) {
-    return UpperCaseCp932("#" + CodeComponent(redText, changed == ColorChannel::Red) +
-                          CodeComponent(greenText, changed == ColorChannel::Green) +
-                          CodeComponent(blueText, changed == ColorChannel::Blue));
+    // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) on "#" + std::string.
+    std::string code = "#";
+    code += CodeComponent(redText, changed == ColorChannel::Red);
+    code += CodeComponent(greenText, changed == ColorChannel::Green);
+    code += CodeComponent(blueText, changed == ColorChannel::Blue);
+    return UpperCaseCp932(code);
 }
 
 std::string HexFieldFromPair(std::string_view pair) {
