@@ -74,36 +74,11 @@ protected:
     // Runs the menu command and returns its dialog once it is up and has the keyboard.
     HWND OpenDialog(int commandId, const char* caption) {
         Command(commandId);
-        HWND dialog = nullptr;
-        WaitFor([&] {
-            for (HWND d : OtherDialogsOf(Session().ProcessId())) {
-                if (TextOf(d) == caption) dialog = d;
-            }
-            return dialog != nullptr;
-        });
-        if (dialog == nullptr) throw std::runtime_error(std::string("no dialog ") + caption);
-        MakeForeground(dialog);
-        return dialog;
-    }
-
-    // A mouse click on a button of the dialog: check boxes toggle, radio buttons check themselves.
-    void ClickButton(HWND dialog, int id) {
-        ::PostMessageW(::GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-        Session().Probe().Sync();
-    }
-
-    // Tabs to the field, which selects its text, and types over it.
-    void TypeInto(HWND dialog, int id, std::string_view keys) {
-        Send(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(dialog, id)), TRUE);
-        TypeKeys(keys);
-        Session().Probe().SyncInput();
+        return WaitForDialog(caption);
     }
 
     // The search string arrives as a whole; the field has no change handler of its own.
-    void SetSearchString(HWND dialog, const char* utf8) {
-        const std::wstring text = WideFromUtf8(utf8);
-        Send(::GetDlgItem(dialog, IDC_EDIT_SEARCH_NAME), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    }
+    static void SetSearchString(HWND dialog, const char* utf8) { SetFieldText(dialog, IDC_EDIT_SEARCH_NAME, utf8); }
 
     static bool Enabled(HWND dialog, int id) { return ::IsWindowEnabled(::GetDlgItem(dialog, id)) != FALSE; }
     static bool Ticked(HWND dialog, int id) { return IsChecked(::GetDlgItem(dialog, id)); }

@@ -63,18 +63,8 @@ protected:
     }
     static std::string Code(HWND dialog) { return Field(dialog, IDC_EDIT_HEX_HTML_CODE); }
 
-    // Tabs to the field, which selects its text, and types over it.
-    void TypeInto(HWND dialog, int id, std::string_view keys) {
-        Send(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(dialog, id)), TRUE);
-        TypeKeys(keys);
-        Session().Probe().SyncInput();
-    }
-
     // A text that arrives whole, as a paste does (a sign has no key of its own in TypeKeys).
-    void Paste(HWND dialog, int id, const char* utf8) {
-        const std::wstring text = WideFromUtf8(utf8);
-        Send(::GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    }
+    static void Paste(HWND dialog, int id, const char* utf8) { SetFieldText(dialog, id, utf8); }
 
     // The middle of the swatch, read through the dialog's own (top-level) DC once it has painted.
     static COLORREF SwatchColour(HWND dialog) {
