@@ -2,17 +2,16 @@
 #include <windows.h>
 
 #include "catalogue/CHuesmithDoc.h"
-#include "catalogue/PreviewStrip.h"
+#include "catalogue/PreviewStripWindow.h"
 #include "framework/CDC.h"
 #include "framework/CGdiObject.h"
 
 namespace {
-constexpr int kPreviewFontHeightPx = 24;
 constexpr const char* kPreviewFontFace = "\x82\x6c\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4e";  // ＭＳ ゴシック (CP932)
 
-LOGFONTA PreviewFont() {
+LOGFONTA PreviewFont(int height) {
     LOGFONTA font{};
-    font.lfHeight = kPreviewFontHeightPx;
+    font.lfHeight = height;
     font.lfWeight = FW_BOLD;
     font.lfItalic = TRUE;
     font.lfCharSet = DEFAULT_CHARSET;
@@ -26,14 +25,17 @@ LOGFONTA PreviewFont() {
 }  // namespace
 
 void CHuesmithDoc::DrawPreview(CDC* pDC) const {
-    const int width = rectPreview.Width();
-    const int height = rectPreview.Height();
+    // The strip grows with the form on a scaled display; at 96 DPI it is the fixed one.
+    const PreviewLayout layout = PreviewLayoutOf(::WindowFromDC(pDC->GetSafeHdc()));
+    const PreviewRect& strip = layout.strip;
+    const int width = strip.Width();
+    const int height = strip.Height();
     // Painted off-screen and copied in one blit, so dragging a slider does not flicker. The bitmap
     // and font are declared before the memory DC, which restores its selections before they go.
     CBitmap bitmap;
     CFont font;
     if (!bitmap.CreateCompatibleBitmap(pDC->GetSafeHdc(), width, height)) return;
-    font.CreateFontIndirect(PreviewFont());
+    font.CreateFontIndirect(PreviewFont(layout.fontHeight));
     CMemoryDC memory = pDC->CreateCompatibleDC();
     memory.SelectObject(bitmap.GetSafeHandle());
     if (font) memory.SelectObject(font.GetSafeHandle());
@@ -42,7 +44,7 @@ void CHuesmithDoc::DrawPreview(CDC* pDC) const {
     memory.FillSolidRect(0, 0, width, height, m_crBack);
     memory.SetBkMode(TRANSPARENT);
     memory.SetTextColor(m_crText);
-    const TextOrigin origin = CentredTextOrigin(extent.cx, extent.cy);
+    const TextOrigin origin = CentredTextOrigin(strip, extent.cx, extent.cy);
     memory.TextOut(origin.x, origin.y, m_strPreview);
-    pDC->BitBlt(rectPreview.left, rectPreview.top, width, height, memory, 0, 0, SRCCOPY);
+    pDC->BitBlt(strip.left, strip.top, width, height, memory, 0, 0, SRCCOPY);
 }

@@ -18,6 +18,29 @@ bool CFormView::Create(CFrameWnd& parent, UINT id, CDocument& document) {
 
 void CFormView::OnInitialUpdate() { UpdateData(false); }
 
+void CFormView::OnDpiChangedLayout() {
+    // The template's size in the dialog units of the form's current (rescaled) font.
+    if (const SIZE units = TemplateSizeInDialogUnits(); units.cx > 0 && units.cy > 0) {
+        RECT size{0, 0, units.cx, units.cy};
+        ::MapDialogRect(m_hWnd, &size);
+        m_totalSize = {size.right, size.bottom};
+        ResizeParentToFit(false);
+    }
+    Invalidate(false);
+}
+
+SIZE CFormView::TemplateSizeInDialogUnits() const {
+    const HMODULE module = ::GetModuleHandleA(nullptr);
+    const HRSRC resource = ::FindResourceA(module, MAKEINTRESOURCEA(m_nIDTemplate), RT_DIALOG);
+    const HGLOBAL loaded = resource != nullptr ? ::LoadResource(module, resource) : nullptr;
+    const auto* bytes = static_cast<const BYTE*>(loaded != nullptr ? ::LockResource(loaded) : nullptr);
+    if (bytes == nullptr || ::SizeofResource(module, resource) < 26) return {};
+    const auto word = [bytes](size_t offset) { return static_cast<LONG>(bytes[offset] | bytes[offset + 1] << 8); };
+    // DLGTEMPLATEEX starts with version 1 and signature 0xFFFF; its cx and cy sit at bytes 22 and 24.
+    if (word(0) != 1 || word(2) != 0xFFFF) return {};
+    return {word(22), word(24)};
+}
+
 bool CFormView::PreTranslateMessage(MSG& msg) {
     // The frame's accelerators come first: the dialog keys would eat them otherwise.
     if (m_pFrame != nullptr && m_pFrame->PreTranslateMessage(msg)) return true;

@@ -15,11 +15,14 @@ public:
     SIZE GetTotalSize() const { return m_totalSize; }
     // Grows or shrinks the frame so that the view shows the whole form.
     void ResizeParentToFit(bool shrinkOnly);
+    void OnDpiChangedLayout() override;
 
 protected:
     void OnDraw(CDC*) override {}
 
 private:
+    SIZE TemplateSizeInDialogUnits() const;
+
     UINT m_nIDTemplate;
     SIZE m_totalSize{};
 };

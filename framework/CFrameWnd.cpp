@@ -213,6 +213,13 @@ void CFrameWnd::OnMenuSelect(UINT itemId, UINT flags, HMENU menu) {
 
 void CFrameWnd::OnExitMenuLoop(bool) { SetMessageText(AFX_IDS_IDLEMESSAGE); }
 
+void CFrameWnd::OnDpiChanged(UINT, const RECT& suggested) {
+    SetWindowPos(nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // By now Windows has rescaled the form from its template; the frame fits itself around it.
+    if (m_pView != nullptr) m_pView->OnDpiChangedLayout();
+}
+
 void CFrameWnd::OnUpdateControlBarMenu(CCmdUI& ui) {
     const CStatusBar* bar = GetStatusBar();
     ui.SetCheck(bar != nullptr && bar->HasVisibleStyle() ? 1 : 0);

@@ -60,6 +60,7 @@ protected:
     void OnInitMenuPopup(HMENU popup, UINT index, bool sysMenu) override;
     void OnMenuSelect(UINT itemId, UINT flags, HMENU menu) override;
     void OnExitMenuLoop(bool trackPopup) override;
+    void OnDpiChanged(UINT dpi, const RECT& suggested) override;
     bool OnCommand(WPARAM wParam, LPARAM lParam) override;
 
     // Runs the update handler of a command; returns the state it asked for.

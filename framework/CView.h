@@ -13,6 +13,8 @@ public:
     virtual bool Create(CFrameWnd& parent, UINT id, CDocument& document) = 0;
     virtual void OnInitialUpdate() {}
     virtual void OnDraw(CDC* pDC) = 0;
+    // The frame moved to a monitor of another DPI and took its suggested size.
+    virtual void OnDpiChangedLayout() { Invalidate(false); }
 
     CDocument* GetDocument() const { return m_pDocument; }
     CFrameWnd* GetParentFrame() const { return m_pFrame; }

@@ -286,6 +286,7 @@ LRESULT CWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
         return 0;
     case WM_EXITMENULOOP: OnExitMenuLoop(wParam != FALSE); return 0;
+    case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
     case WM_COMMAND:
         if (OnCommand(wParam, lParam)) return 0;
         return Default();
@@ -325,6 +326,7 @@ void CWnd::OnDrawItem(int, DRAWITEMSTRUCT&) { Default(); }
 void CWnd::OnInitMenuPopup(HMENU, UINT, bool) { Default(); }
 void CWnd::OnMenuSelect(UINT, UINT, HMENU) { Default(); }
 void CWnd::OnExitMenuLoop(bool) { Default(); }
+void CWnd::OnDpiChanged(UINT, const RECT&) { Default(); }
 
 bool CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     const HWND control = reinterpret_cast<HWND>(lParam);

@@ -134,6 +134,8 @@ protected:
     virtual void OnInitMenuPopup(HMENU popup, UINT index, bool sysMenu);
     virtual void OnMenuSelect(UINT itemId, UINT flags, HMENU menu);
     virtual void OnExitMenuLoop(bool trackPopup);
+    // The window moved to a monitor of another DPI; `suggested` is where Windows proposes it goes.
+    virtual void OnDpiChanged(UINT dpi, const RECT& suggested);
     // WM_COMMAND: routes to the command maps; drops child notifications under the lockout.
     virtual bool OnCommand(WPARAM wParam, LPARAM lParam);
     virtual bool OnNotify(WPARAM wParam, LPARAM lParam, LRESULT& result);

@@ -5,7 +5,7 @@
 #include "app/MainCaption.h"
 #include "catalogue/CHuesmithDoc.h"
 #include "catalogue/HsColor.h"
-#include "catalogue/PreviewStrip.h"
+#include "catalogue/PreviewStripWindow.h"
 #include "framework/AppText.h"
 #include "framework/CDataExchange.h"
 #include "framework/CFrameWnd.h"
@@ -18,7 +18,6 @@ constexpr short kChannelMin = 0;
 constexpr short kChannelMax = 255;
 constexpr const char* kReadingOpen = "\x81\x73";   // 《 (CP932)
 constexpr const char* kReadingClose = "\x81\x74";  // 》 (CP932)
-constexpr RECT kPreviewRect{rectPreview.left, rectPreview.top, rectPreview.right, rectPreview.bottom};
 
 struct ToolTip {
     int controlId;
@@ -186,7 +185,7 @@ void CHuesmithView::OnChannelChanged(int sliderId, const short& channel) {
     } else {
         doc.SetTextColor(color);
     }
-    InvalidateRect(kPreviewRect, false);
+    InvalidateRect(PreviewRectOf(m_hWnd), false);
 }
 
 void CHuesmithView::OnChangeEditRed() { OnChannelChanged(IDC_SLIDER_RED, m_nRed); }

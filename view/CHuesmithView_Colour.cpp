@@ -7,7 +7,7 @@
 #include "catalogue/CHuesmithDoc.h"
 #include "catalogue/ColorClipboardText.h"
 #include "catalogue/HsColor.h"
-#include "catalogue/PreviewStrip.h"
+#include "catalogue/PreviewStripWindow.h"
 #include "dialogs/COptionDlg.h"
 #include "framework/CColorDialog.h"
 #include "framework/CHandle.h"
@@ -17,7 +17,6 @@
 
 namespace {
 constexpr DWORD kHelpContentsContext = 1;
-constexpr RECT kPreviewRect{rectPreview.left, rectPreview.top, rectPreview.right, rectPreview.bottom};
 
 using CGlobalBlock = CHandle<HGLOBAL, &::GlobalFree>;
 
@@ -117,7 +116,7 @@ void CHuesmithView::OnOption() {
         doc.m_strCopyPrefix = dlg.m_strCopyPrefix;
         doc.m_bLowerCase = dlg.m_nCase;
     }
-    InvalidateRect(kPreviewRect, false);
+    InvalidateRect(PreviewRectOf(m_hWnd), false);
 }
 
 void CHuesmithView::OnHelpContents() { AfxGetApp()->WinHelp(kHelpContentsContext, HELP_CONTEXT); }

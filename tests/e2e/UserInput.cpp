@@ -9,6 +9,7 @@ namespace {
 
 constexpr int kDragSteps = 8;
 constexpr int kAbsoluteScale = 65536;
+constexpr std::chrono::milliseconds kCursorArrivalTimeout{1000};
 
 void Send(INPUT input) {
     if (::SendInput(1, &input, sizeof(input)) != 1) throw std::runtime_error("SendInput failed");
@@ -60,6 +61,14 @@ void MoveMouse(POINT screen) {
     input.mi.dy = Normalized(screen.y, ::GetSystemMetrics(SM_CYSCREEN));
     input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     Send(input);
+    // Under Wine the move reaches the cursor a little later; a button pressed before that lands at
+    // the old position. A point off every screen never arrives: then go on after a short while.
+    WaitFor(
+        [screen] {
+            POINT cursor{};
+            return ::GetCursorPos(&cursor) && cursor.x == screen.x && cursor.y == screen.y;
+        },
+        kCursorArrivalTimeout);
 }
 
 void Click(POINT screen) {

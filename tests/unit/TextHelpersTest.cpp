@@ -46,13 +46,27 @@ TEST(ColorPacking, KeepsTheLowEightBitsOfEachChannel) {
 TEST(PreviewStrip, CentresTextAndClipsWideTextEvenly) {
     EXPECT_EQ(rectPreview.Width(), 249);
     EXPECT_EQ(rectPreview.Height(), 29);
-    const TextOrigin small = CentredTextOrigin(100, 24);
+    const TextOrigin small = CentredTextOrigin(rectPreview, 100, 24);
     EXPECT_EQ(small.x, 74) << "(249 - 100) / 2";
     EXPECT_EQ(small.y, 2) << "(29 - 24) / 2";
-    const TextOrigin wide = CentredTextOrigin(400, 24);
+    const TextOrigin wide = CentredTextOrigin(rectPreview, 400, 24);
     EXPECT_EQ(wide.x, -75) << "(249 - 400) / 2 truncates toward zero";
-    const TextOrigin tall = CentredTextOrigin(10, 40);
+    const TextOrigin tall = CentredTextOrigin(rectPreview, 10, 40);
     EXPECT_EQ(tall.y, -5) << "(29 - 40) / 2 truncates toward zero";
+}
+
+TEST(PreviewStrip, FillsTheBottomOfTheFormAtEveryScale) {
+    EXPECT_EQ(PreviewLayoutFor(96, 300, 200), (PreviewLayout{rectPreview, 24}))
+        << "96 DPI: the fixed strip, whatever the form's size";
+    EXPECT_EQ(PreviewLayoutFor(0, 300, 200), (PreviewLayout{rectPreview, 24})) << "no DPI known";
+    // Form sizes as the 9-point dialog font gives them at 125, 150 and 200 %.
+    EXPECT_EQ(PreviewLayoutFor(120, 302, 208), (PreviewLayout{{0, 173, 302, 208}, 30})) << "125 %: 138 * 1.25 rounds up";
+    EXPECT_EQ(PreviewLayoutFor(144, 355, 250), (PreviewLayout{{0, 207, 355, 250}, 36})) << "150 %";
+    EXPECT_EQ(PreviewLayoutFor(192, 497, 333), (PreviewLayout{{0, 276, 497, 333}, 48})) << "200 %";
+    EXPECT_EQ(PreviewLayoutFor(144, 0, 0), (PreviewLayout{{0, 207, 374, 251}, 36}))
+        << "a form not laid out yet: the plainly scaled strip";
+    EXPECT_EQ(ScaleFromStandardDpi(249, 144), 374) << "373.5 rounds away from zero";
+    EXPECT_EQ(ScaleFromStandardDpi(-3, 144), -5) << "-4.5 rounds away from zero";
 }
 
 }  // namespace
