@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Writes res/Huesmith.ico: a hue wheel on a white tile, as a 32x32 and a 16x16 image.
+"""Writes res/Huesmith.ico: a hue wheel on a white tile, as 48x48, 32x32, 24x24 and 16x16 images
+(the large and small icon sizes at 100 % and 150 %).
 
-Both images are 8-bit (256-colour) BMP-format icon images with AND masks, the format the oldest
+All images are 8-bit (256-colour) BMP-format icon images with AND masks, the format the oldest
 shell and the resource compiler both take. The picture is computed, not drawn, so that it can be
 regenerated exactly: run this script after changing it and commit the .ico beside it.
 Standard library only.
@@ -100,7 +101,7 @@ def icon_image(rows, palette):
 
 
 def build_icon():
-    images = [render(32, RINGS_32), render(16, RINGS_16)]
+    images = [render(48, RINGS_32), render(32, RINGS_32), render(24, RINGS_16), render(16, RINGS_16)]
     # One shared palette; entry 0 is black, the colour transparent pixels carry in the XOR bitmap.
     colours = sorted({c for image in images for row in image for c in row if c is not None})
     palette = [(0, 0, 0)] + [c for c in colours if c != (0, 0, 0)]
