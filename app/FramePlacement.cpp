@@ -28,6 +28,16 @@ PlacementPoint ToScreen(PlacementPoint saved, const MonitorArea& area) {
     return {saved.x + (area.work.left - area.monitor.left), saved.y + (area.work.top - area.monitor.top)};
 }
 
+// Screen coordinates stay far inside this bound, so a saved value beyond it (a settings file may
+// hold any integer) is off screen either way; bounding it keeps the frame's edges and the
+// workspace offsets added to it from overflowing an int.
+constexpr int kFarthestSavedPosition = 1 << 30;
+
+PlacementPoint Bounded(PlacementPoint saved) {
+    return {std::clamp(saved.x, -kFarthestSavedPosition, kFarthestSavedPosition),
+            std::clamp(saved.y, -kFarthestSavedPosition, kFarthestSavedPosition)};
+}
+
 int ClampAxis(int position, int size, int low, int high) {
     if (size >= high - low) return low;
     return std::clamp(position, low, high - size);
@@ -37,6 +47,7 @@ int ClampAxis(int position, int size, int low, int high) {
 PlacementPoint RestoredFramePosition(PlacementPoint saved, int width, int height,
                                      std::span<const MonitorArea> monitors) {
     if (monitors.empty()) return saved;
+    saved = Bounded(saved);
     // The frame belongs to the monitor it overlaps most once converted with the primary monitor's
     // offset; that monitor's own offset then gives the exact position.
     PlacementPoint position = ToScreen(saved, monitors[0]);

@@ -29,14 +29,16 @@ std::optional<std::string> ClipboardText() {
     return Utf8FromCp932(std::string_view(bytes, ::strnlen(bytes, ::GlobalSize(data))));
 }
 
-void SetClipboardText(std::string_view utf8) {
-    const std::string text = Cp932FromUtf8(utf8);
+void SetClipboardText(std::string_view utf8) { SetClipboardBytes(Cp932FromUtf8(utf8)); }
+
+void SetClipboardBytes(std::string_view text) {
     if (!OpenWhenFree()) throw std::runtime_error("the clipboard stays locked");
     const CScopeExit close([] { ::CloseClipboard(); });
     CHandle<HGLOBAL, &::GlobalFree> block(::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
     void* bytes = block ? ::GlobalLock(block.Get()) : nullptr;
     if (bytes == nullptr) throw std::runtime_error("no memory for the clipboard text");
-    std::memcpy(bytes, text.c_str(), text.size() + 1);
+    std::memcpy(bytes, text.data(), text.size());
+    static_cast<char*>(bytes)[text.size()] = '\0';
     ::GlobalUnlock(block.Get());
     ::EmptyClipboard();
     if (::SetClipboardData(CF_TEXT, block.Get()) == nullptr) throw std::runtime_error("SetClipboardData failed");

@@ -12,5 +12,7 @@ namespace e2e {
 std::optional<std::string> ClipboardText();
 // Replaces the clipboard's contents with the text, as an editor's copy would; throws on failure.
 void SetClipboardText(std::string_view utf8);
+// The same with the text's bytes as they are (binary ones too), ended by a NUL.
+void SetClipboardBytes(std::string_view text);
 
 }  // namespace e2e

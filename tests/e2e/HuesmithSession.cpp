@@ -17,9 +17,11 @@ constexpr std::chrono::milliseconds kCloseWait{10000};
 
 }  // namespace
 
-SessionFiles SampleFiles() {
+SessionFiles SampleFiles() { return FilesWithCatalogue(CatalogueBytes(SampleCatalogue())); }
+
+SessionFiles FilesWithCatalogue(std::string bytes) {
     SessionFiles files;
-    files.catalogue = CatalogueBytes(SampleCatalogue());
+    files.catalogue = std::move(bytes);
     return files;
 }
 
@@ -37,13 +39,15 @@ HuesmithSession::~HuesmithSession() { Shutdown(); }
 
 void HuesmithSession::Launch() { m_process.emplace(m_program, m_folder.Path()); }
 
-void HuesmithSession::Start() {
+void HuesmithSession::Start(std::chrono::milliseconds timeout) {
     Launch();
     const DWORD id = ProcessId();
-    WaitFor([&] {
-        m_frame = FindMainFrame(id);
-        return m_frame || !m_process->IsRunning();
-    });
+    WaitFor(
+        [&] {
+            m_frame = FindMainFrame(id);
+            return m_frame || !m_process->IsRunning();
+        },
+        timeout);
     if (!m_frame) throw std::runtime_error("the main window of Huesmith.exe did not appear");
 }
 

@@ -13,6 +13,7 @@
 #include "tests/e2e/ProbeClient.h"
 #include "tests/e2e/ProgramProcess.h"
 #include "tests/e2e/TempFolder.h"
+#include "tests/e2e/WaitFor.h"
 
 namespace e2e {
 
@@ -29,6 +30,8 @@ struct SessionFiles {
 };
 
 SessionFiles SampleFiles();
+// These bytes as Huesmith.csv, and no settings file.
+SessionFiles FilesWithCatalogue(std::string bytes);
 
 class HuesmithSession {
 public:
@@ -39,8 +42,8 @@ public:
 
     // Starts the program and returns at once (for runs that must show no main window).
     void Launch();
-    // Starts the program and waits for its main window; throws if none appears.
-    void Start();
+    // Starts the program and waits for its main window; throws if none appears in time.
+    void Start(std::chrono::milliseconds timeout = kDefaultTimeout);
 
     // The program as the user closes it (which writes the settings); throws if it does not end.
     void Close();

@@ -16,10 +16,10 @@ int CountOf(const std::vector<COLORREF>& pixels, COLORREF colour) {
     return static_cast<int>(std::count(pixels.begin(), pixels.end(), colour));
 }
 
-HuesmithSession& HuesmithTest::Start(const SessionFiles& files) {
+HuesmithSession& HuesmithTest::Start(const SessionFiles& files, std::chrono::milliseconds timeout) {
     m_session.reset();
     m_session.emplace(files);
-    m_session->Start();
+    m_session->Start(timeout);
     return *m_session;
 }
 

@@ -26,7 +26,8 @@ int CountOf(const std::vector<COLORREF>& pixels, COLORREF colour);
 class HuesmithTest : public ::testing::Test {
 protected:
     // Starts the program on these files and waits for its main window.
-    HuesmithSession& Start(const SessionFiles& files = SampleFiles());
+    HuesmithSession& Start(const SessionFiles& files = SampleFiles(),
+                           std::chrono::milliseconds timeout = kDefaultTimeout);
     // Ends the current run as the user would, so that the next Start can follow.
     void Close();
     HuesmithSession& Session() { return *m_session; }

@@ -135,4 +135,9 @@ void ProbeClient::PaintStale(const RECT& viewRect, COLORREF colour) {
     Call(probe::Request::PaintStale);
 }
 
+void ProbeClient::FailWritesAfter(long long bytes) {
+    Shared().writeBudget = bytes;
+    Call(probe::Request::FailWrites);
+}
+
 }  // namespace e2e

@@ -53,6 +53,9 @@ public:
     // Paints a rectangle of the form view in one colour without invalidating it: what is left there
     // afterwards shows whether the program repainted the rectangle on its own.
     void PaintStale(const RECT& viewRect, COLORREF colour);
+    // The program's file writes take `bytes` more bytes and then fail as on a full disk; a negative
+    // count gives the disk its room back.
+    void FailWritesAfter(long long bytes);
 
 private:
     probe::Block& Shared() const;

@@ -8,6 +8,7 @@
 #include "framework/CHandle.h"
 #include "res/resource.h"
 #include "tests/e2e/ProbeProtocol.h"
+#include "tests/e2e/ProbeWriteFailure.h"
 
 namespace {
 
@@ -150,6 +151,7 @@ Status Run(Block& block) {
     case probe::Request::ListView: return ListView(block);
     case probe::Request::WindowRect: return WindowRect(block);
     case probe::Request::PaintStale: return PaintStale(block);
+    case probe::Request::FailWrites: return probe::FailWritesAfter(block.writeBudget) ? Status::Done : Status::Failed;
     case probe::Request::None: break;
     }
     return Status::Failed;

@@ -38,6 +38,7 @@ enum class Request : std::uint32_t {
     ListView,      // in: window (a list view); out: listRows, listColumns, listSelected, cells
     WindowRect,    // in: window, message, wParam, rect (what the RECT holds before); out: rectOut
     PaintStale,    // in: rect (view client pixels), colour; painted over without invalidating
+    FailWrites,    // in: writeBudget (bytes the program may still write; negative: no limit)
 };
 
 enum class Status : std::uint32_t { Pending, Done, NotFound, Failed };
@@ -72,6 +73,7 @@ struct Block {
     // Row by row, each cell's text ended by a null character.
     wchar_t cells[kMaxListChars];
     COLORREF colour;
+    long long writeBudget;
 };
 
 }  // namespace probe

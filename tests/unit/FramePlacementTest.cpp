@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 #include "app/FramePlacement.h"
@@ -61,6 +62,22 @@ TEST(FramePlacement, OffScreenFramesComeOntoTheNearestWorkArea) {
     const PlacementPoint none = RestoredFramePosition({7, 9}, kWidth, kHeight, {});
     EXPECT_EQ(none.x, 7) << "no monitor information: as saved";
     EXPECT_EQ(none.y, 9);
+}
+
+// A settings file may hold anything atoi can read: the extremes must still land on screen.
+TEST(FramePlacement, ExtremeSavedPositionsComeOntoTheWorkArea) {
+    const std::vector<MonitorArea> taskbarTopLeft{Monitor(0, 0, 1280, 1024, 60, 40, 1280, 1024)};
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    const PlacementPoint high = RestoredFramePosition({kMax, kMax}, kWidth, kHeight, taskbarTopLeft);
+    EXPECT_EQ(high.x, 1280 - kWidth) << "largest integers: right edge";
+    EXPECT_EQ(high.y, 1024 - kHeight) << "largest integers: bottom edge";
+    const PlacementPoint low = RestoredFramePosition({kMin, kMin}, kWidth, kHeight, taskbarTopLeft);
+    EXPECT_EQ(low.x, 60) << "smallest integers: left edge of the work area";
+    EXPECT_EQ(low.y, 40) << "smallest integers: top edge of the work area";
+    const PlacementPoint mixed = RestoredFramePosition({kMax - 100, kMin + 5}, kWidth, kHeight, taskbarTopLeft);
+    EXPECT_EQ(mixed.x, 1280 - kWidth) << "near the largest x";
+    EXPECT_EQ(mixed.y, 40) << "near the smallest y";
 }
 
 }  // namespace
