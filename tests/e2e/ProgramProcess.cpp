@@ -9,6 +9,8 @@ namespace e2e {
 namespace {
 
 constexpr std::chrono::milliseconds kKillWait{5000};
+constexpr int kStartAttempts = 5;
+constexpr DWORD kStartRetryPauseMs = 200;
 
 std::filesystem::path DriverFolder() {
     std::wstring path(MAX_PATH, L'\0');
@@ -34,10 +36,21 @@ ProgramProcess::ProgramProcess(const std::filesystem::path& program,
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
-    if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          currentDir.c_str(), &startup, &info)) {
-        throw std::runtime_error("cannot start " + program.string() + ", error " +
-                                 std::to_string(::GetLastError()));
+    // Wine now and then refuses a start right after the previous run ended (ERROR_INTERNAL_ERROR);
+    // a moment later the same start works.
+    DWORD error = ERROR_SUCCESS;
+    for (int attempt = 0; attempt < kStartAttempts; ++attempt) {
+        if (attempt > 0) ::Sleep(kStartRetryPauseMs);
+        if (::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                             currentDir.c_str(), &startup, &info)) {
+            error = ERROR_SUCCESS;
+            break;
+        }
+        error = ::GetLastError();
+        if (error != ERROR_INTERNAL_ERROR) break;
+    }
+    if (error != ERROR_SUCCESS) {
+        throw std::runtime_error("cannot start " + program.string() + ", error " + std::to_string(error));
     }
     ::CloseHandle(info.hThread);
     m_process.Attach(info.hProcess);

@@ -86,6 +86,15 @@ void ClickWith(WORD modifier, POINT screen) {
 void Drag(POINT from, POINT to) {
     MoveMouse(from);
     MouseButton(MOUSEEVENTF_LEFTDOWN);
+    // A control being dragged holds the mouse capture: moves sent before the press is handled
+    // would reach it as plain hovering.
+    WaitFor(
+        [] {
+            GUITHREADINFO info{};
+            info.cbSize = sizeof info;
+            return ::GetGUIThreadInfo(0, &info) && info.hwndCapture != nullptr;
+        },
+        kCursorArrivalTimeout);
     for (int step = 1; step <= kDragSteps; ++step) {
         MoveMouse(POINT{from.x + (to.x - from.x) * step / kDragSteps,
                         from.y + (to.y - from.y) * step / kDragSteps});
