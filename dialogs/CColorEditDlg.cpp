@@ -11,6 +11,7 @@
 #include "framework/AppText.h"
 #include "framework/CDC.h"
 #include "framework/CDataExchange.h"
+#include "framework/CHandle.h"
 #include "framework/CWinApp.h"
 #include "framework/CrtNumber.h"
 #include "framework/TextFormat.h"
@@ -93,6 +94,10 @@ bool CColorEditDlg::OnInitDialog() {
     {
         CWaitCursor wait;
         const CHuesmithDoc& doc = *m_pDoc;
+        // Without this a large catalogue costs a repaint and a reallocation per row.
+        m_list.SetItemCount(doc.GetCount());
+        m_list.SetRedraw(false);
+        const CScopeExit redraw([this] { m_list.SetRedraw(true); });
         for (int i = 0; i < doc.GetCount(); ++i) {
             AppendRow({doc.GetCatalogueName(i), doc.GetCatalogueReading(i), doc.GetCatalogueRed(i),
                        doc.GetCatalogueGreen(i), doc.GetCatalogueBlue(i)});

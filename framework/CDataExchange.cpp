@@ -30,10 +30,21 @@ void CDataExchange::Fail() {
 }
 
 namespace {
+// Room for any field the dialogs limit; a longer text is read again at its full length.
+constexpr int kFieldTextBytes = 256;
+
+// One message for the usual short text: under Wine an edit with an up-down buddy answers each
+// message through the buddy's subclass (window-property look-ups in the server), and
+// WM_GETTEXTLENGTH through the ANSI API costs a full WM_GETTEXT besides.
 std::string ControlText(HWND control) {
+    char buffer[kFieldTextBytes];
+    const int copied = ::GetWindowTextA(control, buffer, kFieldTextBytes);
+    // A cut text fills the buffer to its last byte or, not to split a double-byte character, the one
+    // before it.
+    if (copied + 2 < kFieldTextBytes) return std::string(buffer, static_cast<std::size_t>(copied > 0 ? copied : 0));
     std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(control)) + 1, '\0');
-    const int copied = ::GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    const int whole = ::GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(whole > 0 ? whole : 0));
     return text;
 }
 

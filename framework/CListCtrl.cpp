@@ -34,6 +34,16 @@ int CListCtrl::InsertColumn(int column, const std::string& heading, int format, 
 
 int CListCtrl::GetItemCount() const { return static_cast<int>(::SendMessageA(m_hWnd, LVM_GETITEMCOUNT, 0, 0)); }
 
+void CListCtrl::SetItemCount(int count) const {
+    ::SendMessageA(m_hWnd, LVM_SETITEMCOUNT, static_cast<WPARAM>(count), 0);
+}
+
+// WM_SETREDRAW TRUE only allows painting again; what changed meanwhile still has to be invalidated.
+void CListCtrl::SetRedraw(bool redraw) const {
+    ::SendMessageA(m_hWnd, WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
+    if (redraw) ::InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
 int CListCtrl::InsertItem(int item, const std::string& text) const {
     LVITEMA info{};
     info.mask = LVIF_TEXT;

@@ -23,6 +23,10 @@ public:
     int InsertColumn(int column, const std::string& heading, int format, int width) const;
 
     int GetItemCount() const;
+    // Room for this many items, made at once rather than as they are inserted.
+    void SetItemCount(int count) const;
+    // Off: inserting and changing items repaints nothing; back on, the whole list is repainted.
+    void SetRedraw(bool redraw) const;
     // Returns the new item's index, or -1.
     int InsertItem(int item, const std::string& text) const;
     bool SetItemText(int item, int subItem, const std::string& text) const;

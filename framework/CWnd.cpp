@@ -17,6 +17,19 @@ constexpr const char* kObjectProperty = "HuesmithCWnd";
 // Our one subclass per control; the object travels as the subclass's reference data.
 constexpr UINT_PTR kSubclassId = 1;
 
+// Wine answers GetProp through its server, tens of microseconds a call: far too slow for every
+// message (a list view filled with 100,000 rows notifies its dialog 100,000 times). Our own window
+// and dialog procedures therefore also keep the object in the window's own long, read locally.
+int ObjectSlot(bool isDialog) { return isDialog ? DWLP_USER : GWLP_USERDATA; }
+
+void KeepObject(HWND hWnd, bool isDialog, CWnd* wnd) {
+    ::SetWindowLongPtrA(hWnd, ObjectSlot(isDialog), reinterpret_cast<LONG_PTR>(wnd));
+}
+
+CWnd* KeptObject(HWND hWnd, bool isDialog) {
+    return reinterpret_cast<CWnd*>(::GetWindowLongPtrA(hWnd, ObjectSlot(isDialog)));
+}
+
 // Saves the message being handled so that Default() of a nested message does not clobber it.
 class CCurrentMessage {
 public:
@@ -66,6 +79,7 @@ void CWnd::Detach() {
     // Unsubclassed while the window is still valid (at WM_NCDESTROY at the latest).
     if (std::exchange(m_bSubclassed, false)) ::RemoveWindowSubclass(m_hWnd, &StaticSubclassProc, kSubclassId);
     ::RemovePropA(m_hWnd, kObjectProperty);
+    if (KeptObject(m_hWnd, m_bIsDialog) == this) KeepObject(m_hWnd, m_bIsDialog, nullptr);
     m_hWnd = nullptr;
 }
 
@@ -115,9 +129,11 @@ int CWnd::MessageBox(const std::string& text, UINT type) const {
 LRESULT CALLBACK CWnd::StaticWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        static_cast<CWnd*>(create->lpCreateParams)->Attach(hWnd);
+        auto* created = static_cast<CWnd*>(create->lpCreateParams);
+        created->Attach(hWnd);
+        KeepObject(hWnd, false, created);
     }
-    CWnd* wnd = FromHandlePermanent(hWnd);
+    CWnd* wnd = KeptObject(hWnd, false);
     // WM_GETMINMAXINFO arrives before WM_NCCREATE: no object yet.
     if (wnd == nullptr) return ::DefWindowProcA(hWnd, msg, wParam, lParam);
     return Route(*wnd, hWnd, msg, wParam, lParam, &::DefWindowProcA);
@@ -186,8 +202,12 @@ LRESULT CWnd::DefWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 INT_PTR CALLBACK CWnd::StaticDialogProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_INITDIALOG) reinterpret_cast<CWnd*>(lParam)->Attach(hWnd);
-    CWnd* wnd = FromHandlePermanent(hWnd);
+    if (msg == WM_INITDIALOG) {
+        auto* dialog = reinterpret_cast<CWnd*>(lParam);
+        dialog->Attach(hWnd);
+        KeepObject(hWnd, true, dialog);
+    }
+    CWnd* wnd = KeptObject(hWnd, true);
     // WM_SETFONT arrives before WM_INITDIALOG: no object yet.
     if (wnd == nullptr) return FALSE;
     try {
