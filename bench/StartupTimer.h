@@ -1,5 +1,5 @@
-// One start of a program, timed from CreateProcess until its window is shown, painted and the
-// program waits for input; then the program is closed as a user closes it.
+// One start of a program, timed from CreateProcess until its window is shown, and until it has
+// painted and the program waits for input; then the program is closed as a user closes it.
 #pragma once
 
 #include <filesystem>
@@ -13,7 +13,12 @@ struct StartTarget {
     std::wstring captionPrefix;    // of the window that counts as shown
 };
 
-// Milliseconds; throws when the program ends early or never shows its window.
-double TimeOneStart(const StartTarget& target);
+struct StartTimes {
+    double shownMs;  // until the window is visible
+    double readyMs;  // until it has painted and the program waits for input
+};
+
+// Throws when the program ends early or never shows its window.
+StartTimes TimeOneStart(const StartTarget& target);
 
 }  // namespace bench

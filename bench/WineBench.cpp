@@ -36,7 +36,7 @@ struct StartCase {
     std::string label;
     e2e::TempFolder folder;
     bench::StartTarget target;
-    double bestMs = std::numeric_limits<double>::infinity();
+    bench::StartTimes best{std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity()};
 };
 
 std::string ReadBytes(const std::filesystem::path& file) {
@@ -76,13 +76,18 @@ int StartUp(int rounds) {
         AddHuesmithCase(cases, "Huesmith, " + Thousands(entries) + " entries", MakeDataFile(entries));
 
     for (int round = 0; round < rounds; ++round) {
-        for (auto& c : cases) c->bestMs = std::min(c->bestMs, bench::TimeOneStart(c->target));
+        for (auto& c : cases) {
+            const bench::StartTimes times = bench::TimeOneStart(c->target);
+            c->best = {std::min(c->best.shownMs, times.shownMs), std::min(c->best.readyMs, times.readyMs)};
+        }
     }
-    std::printf("Start-up until the main window is shown, painted and idle (best of %d interleaved rounds)\n",
+    std::printf("Start-up until the main window is shown / also painted and idle (best of %d interleaved rounds)\n",
                 rounds);
-    const double bareMs = cases.front()->bestMs;
+    const bench::StartTimes bareTimes = cases.front()->best;
     for (const auto& c : cases) {
-        std::printf("  %-44s %7.0f ms  %5.2fx the bare program\n", c->label.c_str(), c->bestMs, c->bestMs / bareMs);
+        std::printf("  %-44s %7.0f ms  %5.2fx the bare program / %7.0f ms  %5.2fx\n", c->label.c_str(),
+                    c->best.shownMs, c->best.shownMs / bareTimes.shownMs, c->best.readyMs,
+                    c->best.readyMs / bareTimes.readyMs);
     }
     std::printf("  goal: 10,000 entries within 1.30x the bare program\n");
     return 0;
