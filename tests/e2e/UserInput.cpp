@@ -10,6 +10,7 @@ namespace {
 constexpr int kDragSteps = 8;
 constexpr int kAbsoluteScale = 65536;
 constexpr std::chrono::milliseconds kCursorArrivalTimeout{1000};
+constexpr std::chrono::milliseconds kClickPressTimeout{300};
 
 void Send(INPUT input) {
     if (::SendInput(1, &input, sizeof(input)) != 1) throw std::runtime_error("SendInput failed");
@@ -35,6 +36,17 @@ void MouseButton(DWORD flags) {
 LONG Normalized(LONG pixel, int screenSize) {
     return static_cast<LONG>((static_cast<long long>(pixel) * kAbsoluteScale + screenSize - 1) /
                              screenSize);
+}
+
+// The window under a handled press usually holds the mouse capture.
+void WaitForPressHandled(std::chrono::milliseconds timeout) {
+    WaitFor(
+        [] {
+            GUITHREADINFO info{};
+            info.cbSize = sizeof info;
+            return ::GetGUIThreadInfo(0, &info) && info.hwndCapture != nullptr;
+        },
+        timeout);
 }
 
 }  // namespace
@@ -74,6 +86,10 @@ void MoveMouse(POINT screen) {
 void Click(POINT screen) {
     MoveMouse(screen);
     MouseButton(MOUSEEVENTF_LEFTDOWN);
+    // Buttons, spin arrows and sliders take the capture when pressed; releasing before the press
+    // is handled can leave an up-down control repeating. Controls that take no capture are
+    // released after a short wait.
+    WaitForPressHandled(kClickPressTimeout);
     MouseButton(MOUSEEVENTF_LEFTUP);
 }
 
@@ -88,13 +104,7 @@ void Drag(POINT from, POINT to) {
     MouseButton(MOUSEEVENTF_LEFTDOWN);
     // A control being dragged holds the mouse capture: moves sent before the press is handled
     // would reach it as plain hovering.
-    WaitFor(
-        [] {
-            GUITHREADINFO info{};
-            info.cbSize = sizeof info;
-            return ::GetGUIThreadInfo(0, &info) && info.hwndCapture != nullptr;
-        },
-        kCursorArrivalTimeout);
+    WaitForPressHandled(kCursorArrivalTimeout);
     for (int step = 1; step <= kDragSteps; ++step) {
         MoveMouse(POINT{from.x + (to.x - from.x) * step / kDragSteps,
                         from.y + (to.y - from.y) * step / kDragSteps});
