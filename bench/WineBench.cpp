@@ -60,14 +60,19 @@ void AddHuesmithCase(std::vector<std::unique_ptr<StartCase>>& cases, const std::
     cases.push_back(std::move(c));
 }
 
+void AddBareCase(std::vector<std::unique_ptr<StartCase>>& cases, const std::string& label, const wchar_t* program) {
+    auto c = std::make_unique<StartCase>();
+    c->label = label;
+    c->target = {e2e::BesideDriver(program), c->folder.Path(), kBareWindowCaption};
+    cases.push_back(std::move(c));
+}
+
 // Each round starts every case once, so that a busy moment of the machine hurts all of them
 // alike; the best of the rounds counts.
 int StartUp(int rounds) {
     std::vector<std::unique_ptr<StartCase>> cases;
-    auto bare = std::make_unique<StartCase>();
-    bare->label = "bare Win32 window program";
-    bare->target = {e2e::BesideDriver(L"bench_bare_window.exe"), bare->folder.Path(), kBareWindowCaption};
-    cases.push_back(std::move(bare));
+    AddBareCase(cases, "bare Win32 window program", L"bench_bare_window.exe");
+    AddBareCase(cases, "the same with Huesmith's libraries", L"bench_libraries_window.exe");
     const std::string shipped = ReadBytes(e2e::BesideDriver(L"Huesmith.csv"));
     AddHuesmithCase(cases, "Huesmith, default catalogue (" +
                                Thousands(std::count(shipped.begin(), shipped.end(), '\n')) + " entries)",
