@@ -55,6 +55,7 @@ private:
     void OnDelete();
     void OnClickList(NMHDR& header, LRESULT& result);
     void OnColumnClickList(NMHDR& header, LRESULT& result);
+    void OnDeleteAllItemsList(NMHDR& header, LRESULT& result);
 
     void InsertColumns() const;
     ListRow ReadRow(int item) const;
