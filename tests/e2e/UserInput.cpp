@@ -25,28 +25,39 @@ void Key(WORD virtualKey, bool up) {
     Send(input);
 }
 
-void MouseButton(DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    Send(input);
-}
-
 // Absolute input is in 1/65536 of the primary screen; rounding up lands on the wanted pixel.
 LONG Normalized(LONG pixel, int screenSize) {
     return static_cast<LONG>((static_cast<long long>(pixel) * kAbsoluteScale + screenSize - 1) /
                              screenSize);
 }
 
-// The window under a handled press usually holds the mouse capture.
-void WaitForPressHandled(std::chrono::milliseconds timeout) {
+// Moves the pointer to the point and presses or releases the buttons in the flags there. A button
+// carries its own position: under Wine each pointer move warps the X pointer, and the crossing
+// event of that warp reaches the desktop process with the position from before the move, which it
+// reports as a move of its own. The cursor can so jump back after the driver saw it arrive, and a
+// bare press would land on whatever was under the old position.
+void MouseAt(POINT screen, DWORD buttonFlags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = Normalized(screen.x, ::GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = Normalized(screen.y, ::GetSystemMetrics(SM_CYSCREEN));
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttonFlags;
+    Send(input);
+}
+
+// The window under a handled press usually holds the mouse capture; returns the holder, or
+// nullptr when the press took none within the time.
+HWND WaitForPressHandled(std::chrono::milliseconds timeout) {
+    HWND holder = nullptr;
     WaitFor(
-        [] {
+        [&holder] {
             GUITHREADINFO info{};
             info.cbSize = sizeof info;
-            return ::GetGUIThreadInfo(0, &info) && info.hwndCapture != nullptr;
+            holder = ::GetGUIThreadInfo(0, &info) ? info.hwndCapture : nullptr;
+            return holder != nullptr;
         },
         timeout);
+    return holder;
 }
 
 }  // namespace
@@ -67,14 +78,10 @@ void TypeKeys(std::string_view keys) {
 }
 
 void MoveMouse(POINT screen) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = Normalized(screen.x, ::GetSystemMetrics(SM_CXSCREEN));
-    input.mi.dy = Normalized(screen.y, ::GetSystemMetrics(SM_CYSCREEN));
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    Send(input);
-    // Under Wine the move reaches the cursor a little later; a button pressed before that lands at
-    // the old position. A point off every screen never arrives: then go on after a short while.
+    MouseAt(screen, 0);
+    // Under Wine the move reaches the cursor a little later; hovering, and reading what lies under
+    // the cursor, want it there. A point off every screen never arrives: then go on after a short
+    // while.
     WaitFor(
         [screen] {
             POINT cursor{};
@@ -85,12 +92,12 @@ void MoveMouse(POINT screen) {
 
 void Click(POINT screen) {
     MoveMouse(screen);
-    MouseButton(MOUSEEVENTF_LEFTDOWN);
+    MouseAt(screen, MOUSEEVENTF_LEFTDOWN);
     // Buttons, spin arrows and sliders take the capture when pressed; releasing before the press
     // is handled can leave an up-down control repeating. Controls that take no capture are
     // released after a short wait.
     WaitForPressHandled(kClickPressTimeout);
-    MouseButton(MOUSEEVENTF_LEFTUP);
+    MouseAt(screen, MOUSEEVENTF_LEFTUP);
 }
 
 void ClickWith(WORD modifier, POINT screen) {
@@ -99,18 +106,19 @@ void ClickWith(WORD modifier, POINT screen) {
     Key(modifier, true);
 }
 
-void Drag(POINT from, POINT to) {
+HWND Drag(POINT from, POINT to) {
     MoveMouse(from);
-    MouseButton(MOUSEEVENTF_LEFTDOWN);
+    MouseAt(from, MOUSEEVENTF_LEFTDOWN);
     // A control being dragged holds the mouse capture: moves sent before the press is handled
     // would reach it as plain hovering.
-    WaitForPressHandled(kCursorArrivalTimeout);
+    const HWND holder = WaitForPressHandled(kCursorArrivalTimeout);
     for (int step = 1; step <= kDragSteps; ++step) {
         MoveMouse(POINT{from.x + (to.x - from.x) * step / kDragSteps,
                         from.y + (to.y - from.y) * step / kDragSteps});
         PumpMessages();
     }
-    MouseButton(MOUSEEVENTF_LEFTUP);
+    MouseAt(to, MOUSEEVENTF_LEFTUP);
+    return holder;
 }
 
 bool MakeForeground(HWND window) {

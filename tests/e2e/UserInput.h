@@ -18,8 +18,9 @@ void MoveMouse(POINT screen);
 void Click(POINT screen);
 // A click with the modifier held: ClickWith(VK_CONTROL, p) adds to a list's selection.
 void ClickWith(WORD modifier, POINT screen);
-// Left button down at from, moved in steps, released at to.
-void Drag(POINT from, POINT to);
+// Left button down at from, moved in steps, released at to. Returns the window that took the
+// mouse capture on the press (the control being dragged), or nullptr when none did.
+HWND Drag(POINT from, POINT to);
 
 // Makes the window the one that receives the keyboard, and waits until it is.
 bool MakeForeground(HWND window);

@@ -72,7 +72,9 @@ TEST_F(ColourEditingTest, DraggingTheRedSliderUpdatesTheField) {
     RECT thumb = session.Probe().ControlRect(IDC_SLIDER_RED, TBM_GETTHUMBRECT);
     ::MapWindowPoints(slider, nullptr, reinterpret_cast<POINT*>(&thumb), 2);
     const POINT from = Centre(thumb);
-    Drag(from, POINT{from.x - Width(ClientRectOf(slider)) / 2, from.y});
+    const HWND pressed = Drag(from, POINT{from.x - Width(ClientRectOf(slider)) / 2, from.y});
+    ASSERT_EQ(pressed, slider) << "the press on the thumb gives the slider the capture, not "
+                               << (pressed ? ClassOf(pressed) : "no window");
     ASSERT_TRUE(session.Probe().SyncInput()) << "the drag is handled";
 
     const int red = SliderPos(IDC_SLIDER_RED);
