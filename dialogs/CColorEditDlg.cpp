@@ -246,11 +246,11 @@ void CColorEditDlg::OnClickList(NMHDR&, LRESULT&) {
     InvalidateRect(m_rectSwatch, true);
 }
 
-// The list's order is the order OK stores, so a sort counts as a change.
 // The rows hold no data of their own to free: one notification for the whole list instead of one
 // per row when it is emptied or destroyed (100,000 of them for a large catalogue).
 void CColorEditDlg::OnDeleteAllItemsList(NMHDR&, LRESULT& result) { result = TRUE; }
 
+// The list's order is the order OK stores, so a sort counts as a change.
 void CColorEditDlg::OnColumnClickList(NMHDR& header, LRESULT&) {
     const int column = reinterpret_cast<NMLISTVIEW&>(header).iSubItem;
     if (column < 0 || column >= kColorEditColumnCount) return;
