@@ -8,9 +8,8 @@
 #include "bench/SyntheticCatalogue.h"
 #include "bench/WineTiming.h"
 #include "res/resource.h"
-#include "tests/e2e/DialogQuery.h"
-#include "tests/e2e/ProgramProcess.h"
-#include "tests/e2e/WindowQuery.h"
+#include "tests/e2e/Program.h"
+#include "tests/e2e/Desktop.h"
 
 namespace bench {
 namespace {
@@ -24,20 +23,30 @@ constexpr int kChannelMax = 255;
 // A corner of the preview strip (view client pixels) that its text never reaches.
 constexpr POINT kStripCorner{1, 139};
 
+// A pixel of a top-level window's client area: Wine answers for another process's top-level
+// windows, not for their child windows.
+COLORREF ClientPixel(HWND topLevel, POINT client) {
+    HDC dc = ::GetDC(topLevel);
+    if (dc == nullptr) return CLR_INVALID;
+    const COLORREF pixel = ::GetPixel(dc, client.x, client.y);
+    ::ReleaseDC(topLevel, dc);
+    return pixel;
+}
+
 std::wstring ListedCaption(int count) { return std::wstring(kMainCaptionPrefix) + std::to_wstring(count); }
 
 }  // namespace
 
 LargeCatalogueRun::LargeCatalogueRun(int entries) : m_entries(entries) {
     m_folder.Write(L"Huesmith.csv", MakeDataFile(entries));
-    m_process.emplace(e2e::ProgramPath(), m_folder.Path());
+    m_process.emplace(e2e::BesideDriver(L"Huesmith.exe"), m_folder.Path());
     m_frame = WaitForShownWindow(*m_process, kMainCaptionPrefix);
     ExpectListed(entries);
 }
 
 LargeCatalogueRun::~LargeCatalogueRun() {
     ::PostMessageW(m_frame, WM_CLOSE, 0, 0);
-    if (!m_process->WaitForExit(kCloseWait)) m_process->Terminate();
+    if (!m_process->WaitForExit(kCloseWait)) m_process->Kill();
 }
 
 HWND LargeCatalogueRun::View() const { return ::GetDlgItem(m_frame, AFX_IDW_PANE_FIRST); }
@@ -106,7 +115,7 @@ SliderTimes LargeCatalogueRun::DragRedSlider() {
     if (e2e::TextOf(::GetDlgItem(view, IDC_EDIT_RED)) != "0") throw std::runtime_error("the drag did not reach red 0");
     POINT corner = kStripCorner;
     ::MapWindowPoints(view, m_frame, &corner, 1);
-    if (e2e::ClientPixel(m_frame, corner) != RGB(0, kChannelMax, kChannelMax))
+    if (ClientPixel(m_frame, corner) != RGB(0, kChannelMax, kChannelMax))
         throw std::runtime_error("the preview strip did not follow the drag");
 
     // The same round trips with nothing to do: what the benchmark itself costs per step.

@@ -6,8 +6,7 @@
 
 #include <optional>
 
-#include "tests/e2e/ProgramProcess.h"
-#include "tests/e2e/TempFolder.h"
+#include "tests/e2e/Program.h"
 
 namespace bench {
 
@@ -43,7 +42,7 @@ private:
 
     int m_entries;
     e2e::TempFolder m_folder;  // first: removed after the program has ended
-    std::optional<e2e::ProgramProcess> m_process;
+    std::optional<e2e::Program> m_process;
     HWND m_frame = nullptr;
 };
 

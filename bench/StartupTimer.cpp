@@ -6,7 +6,7 @@
 
 #include "bench/WineTiming.h"
 #include "framework/CHandle.h"
-#include "tests/e2e/ProgramProcess.h"
+#include "tests/e2e/Program.h"
 
 namespace bench {
 namespace {
@@ -26,7 +26,7 @@ void WaitForInputIdle(DWORD processId) {
 
 StartTimes TimeOneStart(const StartTarget& target) {
     const Clock::time_point start = Clock::now();
-    e2e::ProgramProcess process(target.program, target.folder);
+    e2e::Program process(target.program, target.folder);
     HWND window = WaitForShownWindow(process, target.captionPrefix);
     const double shownMs = MillisecondsSince(start);
     WaitForInputIdle(process.Id());

@@ -22,8 +22,7 @@
 #include "bench/LargeCatalogueRun.h"
 #include "bench/StartupTimer.h"
 #include "bench/SyntheticCatalogue.h"
-#include "tests/e2e/ProgramProcess.h"
-#include "tests/e2e/TempFolder.h"
+#include "tests/e2e/Program.h"
 
 namespace {
 
@@ -56,7 +55,7 @@ void AddHuesmithCase(std::vector<std::unique_ptr<StartCase>>& cases, const std::
     auto c = std::make_unique<StartCase>();
     c->label = label;
     c->folder.Write(L"Huesmith.csv", catalogue);
-    c->target = {e2e::ProgramPath(), c->folder.Path(), L"Huesmith - "};
+    c->target = {e2e::BesideDriver(L"Huesmith.exe"), c->folder.Path(), L"Huesmith - "};
     cases.push_back(std::move(c));
 }
 

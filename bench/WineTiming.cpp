@@ -4,7 +4,7 @@
 #include <string>
 #include <thread>
 
-#include "tests/e2e/ProgramProcess.h"
+#include "tests/e2e/Program.h"
 
 namespace bench {
 namespace {
@@ -56,7 +56,7 @@ HWND FindShownWindow(DWORD processId, std::wstring_view captionPrefix, const wch
     return search.found;
 }
 
-HWND WaitForShownWindow(e2e::ProgramProcess& process, std::wstring_view captionPrefix, const wchar_t* className) {
+HWND WaitForShownWindow(e2e::Program& process, std::wstring_view captionPrefix, const wchar_t* className) {
     const auto deadline = Clock::now() + kPatience;
     for (;;) {
         if (HWND window = FindShownWindow(process.Id(), captionPrefix, className)) return window;

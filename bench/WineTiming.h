@@ -8,7 +8,7 @@
 #include <string_view>
 
 namespace e2e {
-class ProgramProcess;
+class Program;
 }
 
 namespace bench {
@@ -22,7 +22,7 @@ double MillisecondsSince(Clock::time_point start);
 HWND FindShownWindow(DWORD processId, std::wstring_view captionPrefix, const wchar_t* className = nullptr);
 
 // Polls for such a window every millisecond; throws when the program ends or a minute passes.
-HWND WaitForShownWindow(e2e::ProgramProcess& process, std::wstring_view captionPrefix,
+HWND WaitForShownWindow(e2e::Program& process, std::wstring_view captionPrefix,
                         const wchar_t* className = nullptr);
 
 // Polls until the window is gone; throws after a minute.

@@ -3,99 +3,277 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "res/resource.h"
-#include "tests/e2e/DialogQuery.h"
-#include "tests/e2e/Text.h"
-#include "tests/e2e/UserInput.h"
-#include "tests/e2e/WaitFor.h"
-#include "tests/e2e/WindowQuery.h"
-
 namespace e2e {
+namespace {
 
-int CountOf(const std::vector<COLORREF>& pixels, COLORREF colour) {
-    return static_cast<int>(std::count(pixels.begin(), pixels.end(), colour));
+constexpr std::chrono::milliseconds kCloseWait{10000};
+constexpr std::chrono::milliseconds kProbeAnswerWait{10000};
+constexpr int kMessageTextId = 0xFFFF;  // the static control that holds a message box's text
+
+bool IsMessageBox(HWND dialog) { return TextOf(dialog) == "Huesmith" && ::GetDlgItem(dialog, kMessageTextId); }
+
+}  // namespace
+
+std::string CatalogueBytes(const std::vector<ColourEntry>& entries, std::string_view lineEnd) {
+    std::string utf8;
+    for (const auto& e : entries) {
+        utf8 += e.name + ',' + e.reading + ',' + std::to_string(e.red) + ',' + std::to_string(e.green) + ',' +
+                std::to_string(e.blue) + std::string(lineEnd);
+    }
+    return Cp932(utf8);
 }
 
-HuesmithSession& HuesmithTest::Start(const SessionFiles& files, std::chrono::milliseconds timeout) {
-    m_session.reset();
-    m_session.emplace(files);
-    m_session->Start(timeout);
-    return *m_session;
+const std::vector<ColourEntry>& SampleCatalogue() {
+    static const std::vector<ColourEntry> entries = {
+        {"桜色", "さくらいろ", 254, 244, 244}, {"紅", "べに", 215, 0, 58},     {"ソーダ水色", "そーだすいいろ", 160, 216, 239},
+        {"藍色", "あいいろ", 22, 94, 131},    {"ﾃｽﾄ黄", "てすときいろ", 248, 181, 0},
+    };
+    return entries;
 }
 
-void HuesmithTest::Close() { m_session->Close(); }
-
-std::string HuesmithTest::Text(int controlId) { return TextOf(Session().Control(controlId)); }
-Triple HuesmithTest::Fields() {
-    return {Text(IDC_EDIT_RED), Text(IDC_EDIT_GREEN), Text(IDC_EDIT_BLUE)};
+Files HuesmithTest::WithCatalogue(std::string bytes) {
+    Files files;
+    files.catalogue = std::move(bytes);
+    return files;
 }
+
+Files HuesmithTest::WithSettings(std::string settings) {
+    Files files;
+    files.settings = std::move(settings);
+    return files;
+}
+
+void HuesmithTest::Stop() {
+    m_hook.Reset();
+    if (m_program && m_program->IsRunning()) {
+        // Closing under an open dialog would tear the frame down beneath it: kill instead.
+        if (m_frame && Dialogs().empty()) {
+            ::PostMessageW(m_frame, WM_CLOSE, 0, 0);
+            m_program->WaitForExit(kCloseWait);
+        }
+    }
+    m_program.reset();
+    m_folder.reset();
+}
+
+void HuesmithTest::Launch(const Files& files) {
+    Stop();
+    m_folder.emplace(files.subfolder);
+    if (files.catalogue) m_folder->Write(L"Huesmith.csv", *files.catalogue);
+    if (files.settings) m_folder->Write(L"Huesmith.ini", Cp932(*files.settings));
+    m_exe = BesideDriver(L"Huesmith.exe");
+    if (files.programCopy) {
+        std::filesystem::copy_file(m_exe, FileInFolder(L"Huesmith.exe"));
+        m_exe = FileInFolder(L"Huesmith.exe");
+    }
+    m_frame = nullptr;
+    m_program.emplace(m_exe, Folder());
+}
+
+void HuesmithTest::Start(const Files& files, std::chrono::milliseconds timeout) {
+    Launch(files);
+    WaitForFrame(timeout);
+}
+
+void HuesmithTest::Restart(std::chrono::milliseconds timeout) {
+    m_hook.Reset();
+    m_program.reset();
+    m_program.emplace(m_exe, Folder());
+    WaitForFrame(timeout);
+}
+
+// The visible top-level window whose caption begins with "Huesmith - ".
+void HuesmithTest::WaitForFrame(std::chrono::milliseconds timeout) {
+    m_frame = nullptr;
+    WaitFor(
+        [&] {
+            for (HWND window : VisibleWindowsOf(m_program->Id())) {
+                if (TextOf(window).starts_with("Huesmith - ")) m_frame = window;
+            }
+            return m_frame || !m_program->IsRunning();
+        },
+        timeout);
+    if (!m_frame) throw std::runtime_error("the main window of Huesmith.exe did not appear");
+}
+
+void HuesmithTest::Close() {
+    m_hook.Reset();
+    ::PostMessageW(m_frame, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(m_program->WaitForExit(kCloseWait)) << "Huesmith.exe did not end on close";
+}
+
+std::string HuesmithTest::Setting(std::string_view key) const {
+    const std::string text = "\n" + Settings();
+    const size_t at = text.find("\n" + std::string(key) + "=");
+    if (at == std::string::npos) return {};
+    const size_t start = at + key.size() + 2;
+    return text.substr(start, text.find_first_of("\r\n", start) - start);
+}
+
 std::vector<int> HuesmithTest::Sliders() {
-    return {SliderPos(IDC_SLIDER_RED), SliderPos(IDC_SLIDER_GREEN), SliderPos(IDC_SLIDER_BLUE)};
-}
-bool HuesmithTest::Checked(int controlId) { return IsChecked(Session().Control(controlId)); }
-int HuesmithTest::SliderPos(int controlId) { return TrackbarPos(Session().Control(controlId)); }
-std::string HuesmithTest::StatusText() { return TextOf(Session().StatusBar()); }
-std::vector<COLORREF> HuesmithTest::StripPixels() {
-    return Session().Probe().Pixels(kPreviewStrip);
-}
-COLORREF HuesmithTest::StripBackground() {
-    return Session().Probe().Pixel(kPreviewStrip.left, kPreviewStrip.top);
+    std::vector<int> positions;
+    for (int id : {IDC_SLIDER_RED, IDC_SLIDER_GREEN, IDC_SLIDER_BLUE}) {
+        positions.push_back(static_cast<int>(Send(Control(id), TBM_GETPOS)));
+    }
+    return positions;
 }
 
 void HuesmithTest::Command(int commandId) {
-    ::PostMessageW(Session().Frame(), WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
-    Session().Probe().Sync();
+    ::PostMessageW(m_frame, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
+    Sync();
+}
+
+void HuesmithTest::PressCtrl(WORD key) {
+    MakeForeground(m_frame);
+    PressChord(VK_CONTROL, key);
+    SyncInput();
 }
 
 void HuesmithTest::ChooseEntry(int index) {
-    HWND combo = Session().Control(IDC_COMBO_NAME);
+    HWND combo = Control(IDC_COMBO_NAME);
     // What the list sends when the user picks an entry: the new selection, then the notification.
     Send(combo, CB_SETCURSEL, static_cast<WPARAM>(index));
-    ::PostMessageW(Session().View(), WM_COMMAND, MAKEWPARAM(IDC_COMBO_NAME, CBN_SELCHANGE),
-                   reinterpret_cast<LPARAM>(combo));
-    Session().Probe().Sync();
+    ::PostMessageW(View(), WM_COMMAND, MAKEWPARAM(IDC_COMBO_NAME, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    Sync();
 }
 
-bool HuesmithTest::WaitForText(int controlId, const std::string& text) {
-    return WaitFor([&] { return Text(controlId) == text; });
+void HuesmithTest::NameSearch(std::string_view utf8) {
+    Command(ID_VIEW_SEARCH);
+    HWND dialog = WaitForDialog("検索");
+    ClickButton(dialog, IDC_RADIO_SEARCH_NAME);
+    SetFieldText(dialog, IDC_EDIT_SEARCH_NAME, utf8);
+    ClickButton(dialog, IDOK);
 }
 
-bool HuesmithTest::WaitForFields(const Triple& texts) {
-    return WaitFor([&] { return Fields() == texts; });
+probe::Block& HuesmithTest::Block() {
+    if (!m_hook) {
+        const DWORD driver = ::GetCurrentProcessId();
+        m_probeDll.Attach(::LoadLibraryW(BesideDriver(L"huesmith_probe.dll").c_str()));
+        m_mapping.Attach(::CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(probe::Block),
+                                              probe::ObjectName(L"Block", driver).c_str()));
+        if (m_mapping) m_block.Attach(::MapViewOfFile(m_mapping.Get(), FILE_MAP_ALL_ACCESS, 0, 0, sizeof(probe::Block)));
+        m_done.Attach(::CreateEventW(nullptr, TRUE, FALSE, probe::ObjectName(L"Done", driver).c_str()));
+        const auto hook = reinterpret_cast<HOOKPROC>(
+            reinterpret_cast<void*>(::GetProcAddress(m_probeDll.Get(), probe::kHookProcName)));
+        if (!m_block || !m_done || !hook) throw std::runtime_error("cannot set up the probe");
+        m_hook.Attach(::SetWindowsHookExW(WH_GETMESSAGE, hook, m_probeDll.Get(),
+                                          ::GetWindowThreadProcessId(m_frame, nullptr)));
+        if (!m_hook) throw std::runtime_error("cannot hook the program's GUI thread");
+    }
+    return *static_cast<probe::Block*>(m_block.Get());
 }
 
-std::vector<HWND> HuesmithTest::WaitForMessageBoxes(size_t count) {
+probe::Block& HuesmithTest::Call(probe::Request request) {
+    auto& block = Block();
+    block.request = request;
+    block.status = probe::Status::Pending;
+    block.frame = m_frame;
+    ::ResetEvent(m_done.Get());
+    ::PostMessageW(m_frame, ::RegisterWindowMessageW(probe::kRequestMessage), ::GetCurrentProcessId(), 0);
+    if (!WaitForObject(m_done.Get(), kProbeAnswerWait)) throw std::runtime_error("the probe did not answer");
+    if (block.status != probe::Status::Done) throw std::runtime_error("the probe's request failed");
+    return block;
+}
+
+HuesmithTest::MenuMarks HuesmithTest::Menu(int commandId) {
+    Block().id = commandId;
+    const auto& block = Call(probe::Request::MenuItem);
+    const bool checked = (block.menuState & MFS_CHECKED) != 0;
+    return {checked, checked && (block.menuType & MFT_RADIOCHECK) != 0, (block.menuState & MFS_GRAYED) != 0};
+}
+
+void HuesmithTest::PaintStale(const RECT& viewRect, COLORREF colour) {
+    auto& block = Block();
+    block.rect = viewRect;
+    block.colour = colour;
+    Call(probe::Request::PaintStale);
+}
+
+RECT HuesmithTest::AskRect(HWND window, UINT message, WPARAM wParam, const RECT& seed) {
+    auto& block = Block();
+    block.window = window;
+    block.message = message;
+    block.wParam = wParam;
+    block.rect = seed;
+    return Call(probe::Request::Rect).rect;
+}
+
+std::vector<Texts> HuesmithTest::ListCells(HWND list, std::vector<bool>* selected) {
+    Block().window = list;
+    const auto& block = Call(probe::Request::ListView);
+    std::vector<Texts> rows;
+    const wchar_t* cell = block.cells;
+    if (selected) selected->clear();
+    for (int row = 0; row < block.rows; ++row) {
+        rows.emplace_back();
+        for (int column = 0; column < block.columns; ++column, cell += std::wcslen(cell) + 1) {
+            rows.back().push_back(Utf8(cell));
+        }
+        if (selected) selected->push_back(block.selected[row] != 0);
+    }
+    return rows;
+}
+
+void HuesmithTest::FailWritesAfter(long long bytes) {
+    Block().writeBudget = bytes;
+    Call(probe::Request::FailWrites);
+}
+
+std::vector<HWND> HuesmithTest::Dialogs() {
+    std::vector<HWND> dialogs;
+    for (HWND w : VisibleWindowsOf(m_program->Id())) {
+        if (ClassOf(w) == "#32770") dialogs.push_back(w);
+    }
+    return dialogs;
+}
+
+std::vector<HWND> HuesmithTest::MessageBoxes() {
     std::vector<HWND> boxes;
-    WaitFor([&] { return (boxes = MessageBoxesOf(Session().ProcessId())).size() == count; });
+    for (HWND d : Dialogs()) {
+        if (IsMessageBox(d)) boxes.push_back(d);
+    }
     return boxes;
+}
+
+HWND HuesmithTest::FindDialog(std::string_view captionStart) {
+    for (HWND d : Dialogs()) {
+        const std::string caption = TextOf(d);
+        if (!caption.empty() && caption.starts_with(captionStart) && !IsMessageBox(d)) return d;
+    }
+    return nullptr;
 }
 
 HWND HuesmithTest::WaitForDialog(std::string_view captionStart) {
     HWND dialog = nullptr;
-    WaitFor([&] {
-        for (HWND d : OtherDialogsOf(Session().ProcessId())) {
-            if (TextOf(d).starts_with(captionStart)) dialog = d;
-        }
-        return dialog != nullptr;
-    });
+    WaitFor([&] { return (dialog = FindDialog(captionStart)) != nullptr; });
     if (dialog == nullptr) throw std::runtime_error("no dialog " + std::string(captionStart));
     MakeForeground(dialog);
     return dialog;
 }
 
+std::string HuesmithTest::AnswerMessage(int buttonId) {
+    std::vector<HWND> boxes;
+    WaitFor([&] { return (boxes = MessageBoxes()).size() == 1; });
+    if (boxes.size() != 1) return "(" + std::to_string(boxes.size()) + " message boxes)";
+    const std::string text = TextOf(::GetDlgItem(boxes.front(), kMessageTextId));
+    PressButton(boxes.front(), buttonId);
+    WaitFor([&] { return MessageBoxes().empty(); });
+    return text;
+}
+
 void HuesmithTest::ClickButton(HWND dialog, int id) {
     ::PostMessageW(::GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-    Session().Probe().Sync();
+    Sync();
 }
 
 void HuesmithTest::TypeInto(HWND dialog, int id, std::string_view keys) {
     Send(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(dialog, id)), TRUE);
     TypeKeys(keys);
-    Session().Probe().SyncInput();
+    SyncInput();
 }
 
-void HuesmithTest::SetFieldText(HWND dialog, int id, std::string_view text) {
-    const std::wstring wide = WideFromUtf8(text);
+void HuesmithTest::SetFieldText(HWND dialog, int id, std::string_view utf8) {
+    const std::wstring wide = Wide(utf8);
     Send(::GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 

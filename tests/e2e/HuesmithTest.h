@@ -1,71 +1,155 @@
-// The fixture of every end-to-end test: one program run per test, and the readings that most
-// tests take of it.
+// The fixture of every end-to-end test: Huesmith.exe run in a fresh folder of its own holding the
+// test's data and settings files, and what a user sees of it and does with it.
 #pragma once
 
 #include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
 
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "tests/e2e/HuesmithSession.h"
+#include "framework/CHandle.h"
+#include "res/resource.h"
+#include "tests/e2e/Desktop.h"
+#include "tests/e2e/ProbeProtocol.h"
+#include "tests/e2e/Program.h"
 
 namespace e2e {
 
-// The preview strip, in the form view's client pixels.
-inline constexpr RECT kPreviewStrip{0, 138, 249, 167};
+struct ColourEntry {
+    std::string name;     // UTF-8
+    std::string reading;  // UTF-8
+    int red, green, blue;
+};
+// The data file's bytes: code page 932, one "name,reading,red,green,blue" per line.
+std::string CatalogueBytes(const std::vector<ColourEntry>& entries, std::string_view lineEnd = "\r\n");
+inline std::string ListText(const ColourEntry& entry) { return entry.name + "《" + entry.reading + "》"; }
+// A few entries with Shift-JIS traps: "ソ" ends in the byte of a backslash; half-width katakana.
+const std::vector<ColourEntry>& SampleCatalogue();
+
+using Texts = std::vector<std::string>;
+inline constexpr RECT kPreviewStrip{0, 138, 249, 167};  // in the form view's client pixels
 inline constexpr COLORREF kWhite = RGB(255, 255, 255);
 inline constexpr COLORREF kBlack = RGB(0, 0, 0);
+inline int CountOf(const std::vector<COLORREF>& pixels, COLORREF c) {
+    return static_cast<int>(std::count(pixels.begin(), pixels.end(), c));
+}
 
-using Triple = std::vector<std::string>;
-
-// Counts pixels of one colour.
-int CountOf(const std::vector<COLORREF>& pixels, COLORREF colour);
+// What a test starts the program with.
+struct Files {
+    std::optional<std::string> catalogue = CatalogueBytes(SampleCatalogue());  // none: no data file
+    std::optional<std::string> settings;  // UTF-8 text, written as code page 932; none: no file
+    std::wstring subfolder;               // where the program runs inside the fresh folder
+    bool programCopy = false;             // a copy of Huesmith.exe alone, no help document beside it
+};
 
 class HuesmithTest : public ::testing::Test {
 protected:
-    // Starts the program on these files and waits for its main window.
-    HuesmithSession& Start(const SessionFiles& files = SampleFiles(),
-                           std::chrono::milliseconds timeout = kDefaultTimeout);
-    // Ends the current run as the user would, so that the next Start can follow.
+    static Files WithCatalogue(std::string bytes);
+    static Files WithSettings(std::string settings);
+    ~HuesmithTest() override { Stop(); }
+
+    // A fresh folder with the files, the program started there and its main window up.
+    void Start(const Files& files = {}, std::chrono::milliseconds timeout = kTimeout);
+    // The same without waiting for a main window.
+    void Launch(const Files& files);
+    // Starts the program again in the same folder, after it ended or was killed.
+    void Restart(std::chrono::milliseconds timeout = kTimeout);
+    // Closes the program as the user does (which writes the settings); fails if it does not end.
     void Close();
-    HuesmithSession& Session() { return *m_session; }
 
-    std::string Text(int controlId);
-    // The red, green and blue fields' texts and sliders' positions.
-    Triple Fields();
+    Program& Process() { return *m_program; }
+    const std::filesystem::path& Folder() const { return m_folder->Path(); }
+    std::filesystem::path FileInFolder(std::wstring_view name) const { return m_folder->File(name); }
+    std::optional<std::string> ReadFile(std::wstring_view name) const { return m_folder->Read(name); }
+    void WriteFile(std::wstring_view name, std::string_view bytes) const { m_folder->Write(name, bytes); }
+    // The settings file as UTF-8, and one value of it ("" when it is not there).
+    std::string Settings() const { return Utf8FromCp932(ReadFile(L"Huesmith.ini").value_or("")); }
+    std::string Setting(std::string_view key) const;
+
+    HWND Frame() const { return m_frame; }
+    HWND View() const { return ::GetDlgItem(m_frame, AFX_IDW_PANE_FIRST); }
+    HWND Control(int id) const { return ::GetDlgItem(View(), id); }
+    std::string Title() { return TextOf(m_frame); }
+    std::string StatusText() { return TextOf(::GetDlgItem(m_frame, AFX_IDW_STATUS_BAR)); }
+    bool Checked(int controlId) { return IsChecked(Control(controlId)); }
+    Texts Fields() { return {DlgText(View(), IDC_EDIT_RED), DlgText(View(), IDC_EDIT_GREEN), DlgText(View(), IDC_EDIT_BLUE)}; }
     std::vector<int> Sliders();
-    bool Checked(int controlId);
-    int SliderPos(int controlId);
-    std::string StatusText();
-    std::vector<COLORREF> StripPixels();
-    // The strip's top-left pixel, where the preview text never reaches.
-    COLORREF StripBackground();
+    Texts Listed() { return ComboItems(Control(IDC_COMBO_NAME)); }
+    int Selection() { return static_cast<int>(Send(Control(IDC_COMBO_NAME), CB_GETCURSEL)); }
+    std::vector<COLORREF> StripPixels() { return Pixels(View(), kPreviewStrip); }
+    COLORREF StripBackground() { return Pixels(View(), {0, 138, 1, 139}).front(); }  // no text reaches it
 
-    // Posts a menu command to the frame, as the menu or an accelerator would send it, and waits
-    // until the program has handled it.
+    // Posts a menu or accelerator command to the frame and waits until the program handled it.
     void Command(int commandId);
+    // Ctrl and the key, pressed in the main window.
+    void PressCtrl(WORD key);
     // The user picks the entry in the colour-name list.
     void ChooseEntry(int index);
-    // Waits until the control shows the text; true if it did.
-    bool WaitForText(int controlId, const std::string& text);
-    bool WaitForFields(const Triple& texts);
-    // Waits for the program's message boxes to number exactly `count`, and returns them.
-    std::vector<HWND> WaitForMessageBoxes(size_t count);
+    // Lists what the search dialog finds for the text in the name mode.
+    void NameSearch(std::string_view utf8);
 
-    // A tool dialog whose caption begins with the text (UTF-8), once it is up and has the
-    // keyboard; throws when none appears.
+    // Returns once the program has handled every message posted to it before; SyncInput also
+    // waits for the keyboard and mouse input sent before.
+    void Sync() { Call(probe::Request::Ping); }
+    bool SyncInput() { return WaitFor([this] { return Call(probe::Request::Ping).pendingInput == 0; }); }
+    struct MenuMarks {
+        bool checked, radio, grayed;
+    };
+    // The item's marks after the update handlers ran, as a user sees them on opening the menu.
+    MenuMarks Menu(int commandId);
+    // Paints a rectangle of the form in one colour without invalidating it: what is left there
+    // afterwards shows whether the program repainted it on its own.
+    void PaintStale(const RECT& viewRect, COLORREF colour);
+    // A window's answer to a message that fills a RECT holding `seed` before.
+    RECT AskRect(HWND window, UINT message, WPARAM wParam = 0, const RECT& seed = {});
+    // The cell texts of each row of a list view, and which rows are selected.
+    std::vector<Texts> ListCells(HWND list, std::vector<bool>* selected = nullptr);
+    // The program's writes take `bytes` more bytes, then fail as on a full disk; negative: room again.
+    void FailWritesAfter(long long bytes);
+
+    // The program's visible dialogs (class "#32770"): its own, the common ones, message boxes.
+    std::vector<HWND> Dialogs();
+    std::vector<HWND> MessageBoxes();
+    // The program's own dialog whose caption begins with the text, or null; one that is still
+    // being built has no caption yet and counts once it has one.
+    HWND FindDialog(std::string_view captionStart);
+    bool DialogOpen(std::string_view captionStart) { return FindDialog(captionStart) != nullptr; }
+    // The dialog once it is up and has the keyboard; fails the test when none appears.
     HWND WaitForDialog(std::string_view captionStart);
-    // A mouse click on a dialog's button: check boxes toggle, radio buttons check themselves.
+    HWND OpenDialog(int commandId, std::string_view captionStart) {
+        Command(commandId);
+        return WaitForDialog(captionStart);
+    }
+    // Waits for the one message box, answers it with the button and returns its text.
+    std::string AnswerMessage(int buttonId = IDOK);
+    // Sends the button's click and waits until it is handled.
     void ClickButton(HWND dialog, int id);
-    // Tabs to the dialog's field, which selects its text, and types over it.
+    // Tabs to the field, which selects its text, and types over it.
     void TypeInto(HWND dialog, int id, std::string_view keys);
-    // A text (UTF-8) that arrives in the field whole, as a paste or an input method puts it.
-    static void SetFieldText(HWND dialog, int id, std::string_view text);
+    // A text that arrives whole, as a paste or an input method puts it.
+    static void SetFieldText(HWND dialog, int id, std::string_view utf8);
 
 private:
-    std::optional<HuesmithSession> m_session;
+    probe::Block& Block();  // connects to the probe on first use
+    probe::Block& Call(probe::Request request);
+    void WaitForFrame(std::chrono::milliseconds timeout);
+    void Stop();
+
+    std::optional<TempFolder> m_folder;  // first: removed after the program has ended
+    std::filesystem::path m_exe;
+    std::optional<Program> m_program;
+    HWND m_frame = nullptr;
+    // The probe: its DLL, the shared block and the hook that loads it into the program.
+    CHandle<HMODULE, &::FreeLibrary> m_probeDll;
+    CHandle<HANDLE, &::CloseHandle> m_mapping;
+    CHandle<void*, &::UnmapViewOfFile> m_block;
+    CHandle<HANDLE, &::CloseHandle> m_done;
+    CHandle<HHOOK, &::UnhookWindowsHookEx> m_hook;  // last: unhooked first
 };
 
 }  // namespace e2e

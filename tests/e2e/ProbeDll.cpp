@@ -1,170 +1,161 @@
 // The probe: loaded into Huesmith.exe by the driver's WH_GETMESSAGE hook, it answers on the
-// program's GUI thread what Wine will not tell another process (menu marks, child-window pixels).
-// The program itself carries no test hooks.
+// program's GUI thread what Wine will not tell another process, paints over the form, and can
+// make the program's file writes fail as on a full disk. The program itself carries no test hooks.
 #include <windows.h>
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <atomic>
+#include <cstring>
+
 #include "framework/CHandle.h"
 #include "res/resource.h"
 #include "tests/e2e/ProbeProtocol.h"
-#include "tests/e2e/ProbeWriteFailure.h"
 
 namespace {
 
 using probe::Block;
 using probe::Status;
 
-// Runs the update handlers exactly as opening each pop-up would, nested ones too.
-void InitPopups(HWND frame, HMENU menu) {
-    const int count = ::GetMenuItemCount(menu);
-    for (int i = 0; i < count; ++i) {
-        if (HMENU popup = ::GetSubMenu(menu, i)) {
-            ::SendMessageW(frame, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup),
-                           MAKELPARAM(i, FALSE));
-            InitPopups(frame, popup);
-        }
-    }
-}
-
-bool FindItem(HMENU menu, int commandId, Block& block) {
-    const int count = ::GetMenuItemCount(menu);
-    for (int i = 0; i < count; ++i) {
+// Runs the update handlers exactly as opening each pop-up would, nested ones too; then finds the
+// item.
+bool FindMenuItem(HWND frame, HMENU menu, Block& block) {
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
         MENUITEMINFOW info{};
         info.cbSize = sizeof(info);
-        info.fMask = MIIM_ID | MIIM_STATE | MIIM_FTYPE | MIIM_SUBMENU | MIIM_STRING;
-        info.dwTypeData = block.text;
-        info.cch = probe::kMaxText;
+        info.fMask = MIIM_ID | MIIM_STATE | MIIM_FTYPE | MIIM_SUBMENU;
         if (!::GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
         if (info.hSubMenu) {
-            if (FindItem(info.hSubMenu, commandId, block)) return true;
-        } else if (static_cast<int>(info.wID) == commandId && !(info.fType & MFT_SEPARATOR)) {
+            ::SendMessageW(frame, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(info.hSubMenu), MAKELPARAM(i, FALSE));
+            if (FindMenuItem(frame, info.hSubMenu, block)) return true;
+        } else if (static_cast<int>(info.wID) == block.id && !(info.fType & MFT_SEPARATOR)) {
             block.menuState = info.fState;
             block.menuType = info.fType;
             return true;
         }
     }
-    block.text[0] = L'\0';
     return false;
-}
-
-Status MenuItem(Block& block) {
-    HMENU bar = ::GetMenu(block.frame);
-    if (!bar) return Status::NotFound;
-    InitPopups(block.frame, bar);
-    return FindItem(bar, block.commandId, block) ? Status::Done : Status::NotFound;
-}
-
-HWND View(const Block& block) { return ::GetDlgItem(block.frame, AFX_IDW_PANE_FIRST); }
-
-Status Pixels(Block& block) {
-    HWND view = View(block);
-    if (!view) return Status::NotFound;
-    const RECT r = block.rect;
-    if ((r.right - r.left) * (r.bottom - r.top) > probe::kMaxPixels) return Status::Failed;
-    // What the screen shows once the pending paint is done.
-    ::UpdateWindow(view);
-    HDC dc = ::GetDC(view);
-    if (!dc) return Status::Failed;
-    int n = 0;
-    for (int y = r.top; y < r.bottom; ++y) {
-        for (int x = r.left; x < r.right; ++x) block.pixels[n++] = ::GetPixel(dc, x, y);
-    }
-    ::ReleaseDC(view, dc);
-    return Status::Done;
-}
-
-Status FocusControl(Block& block) {
-    HWND control = ::GetDlgItem(View(block), block.controlId);
-    if (!control) return Status::NotFound;
-    ::SetFocus(control);
-    return ::GetFocus() == control ? Status::Done : Status::Failed;
-}
-
-Status ControlRect(Block& block) {
-    HWND control = ::GetDlgItem(View(block), block.controlId);
-    if (!control) return Status::NotFound;
-    block.rectOut = RECT{};
-    ::SendMessageW(control, block.message, block.wParam, reinterpret_cast<LPARAM>(&block.rectOut));
-    return Status::Done;
 }
 
 // List views answer text requests only with pointers into the program's own memory.
 Status ListView(Block& block) {
     const HWND list = block.window;
-    if (!::IsWindow(list)) return Status::NotFound;
     const auto header = reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETHEADER, 0, 0));
-    block.listColumns = header ? static_cast<int>(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
-    block.listRows = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-    if (block.listRows > probe::kMaxListRows) return Status::Failed;
+    block.columns = header ? static_cast<int>(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
+    block.rows = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    if (block.rows > probe::kMaxRows) return Status::Failed;
     int used = 0;
-    for (int row = 0; row < block.listRows; ++row) {
-        block.listSelected[row] = ::SendMessageW(list, LVM_GETITEMSTATE, row, LVIS_SELECTED) != 0 ? 1 : 0;
-        for (int column = 0; column < block.listColumns; ++column) {
+    for (int row = 0; row < block.rows; ++row) {
+        block.selected[row] = ::SendMessageW(list, LVM_GETITEMSTATE, row, LVIS_SELECTED) != 0 ? 1 : 0;
+        for (int column = 0; column < block.columns; ++column) {
             LVITEMW item{};
             item.iSubItem = column;
             item.pszText = block.cells + used;
-            item.cchTextMax = probe::kMaxListChars - used;
+            item.cchTextMax = probe::kMaxChars - used;
             const auto copied =
                 static_cast<int>(::SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item)));
-            // A cell that filled what was left may have been cut.
-            if (copied + 1 >= item.cchTextMax) return Status::Failed;
+            if (copied + 1 >= item.cchTextMax) return Status::Failed;  // a cell may have been cut
             used += copied + 1;
         }
     }
     return Status::Done;
 }
 
-Status WindowRect(Block& block) {
-    if (!::IsWindow(block.window)) return Status::NotFound;
-    block.rectOut = block.rect;
-    ::SendMessageW(block.window, block.message, block.wParam, reinterpret_cast<LPARAM>(&block.rectOut));
-    return Status::Done;
-}
-
-// Paints straight onto the view, as a picture left over from before would stand there: nothing is
-// invalidated, so only a repaint that the program asks for itself puts the view's own picture back.
+// Paints straight onto the view, as a picture left over from before would stand there: only a
+// repaint that the program asks for itself puts the view's own picture back.
 Status PaintStale(Block& block) {
-    HWND view = View(block);
-    if (!view) return Status::NotFound;
+    HWND view = ::GetDlgItem(block.frame, AFX_IDW_PANE_FIRST);
     HDC dc = ::GetDC(view);
-    if (!dc) return Status::Failed;
     const CHandle<HBRUSH, &::DeleteObject> brush(::CreateSolidBrush(block.colour));
     ::FillRect(dc, &block.rect, brush.Get());
     ::ReleaseDC(view, dc);
     return Status::Done;
 }
 
-// Posted messages are taken before input, so keyboard and mouse input sent earlier may still wait.
-Status Ping(Block& block) {
-    block.pendingInput = HIWORD(::GetQueueStatus(QS_INPUT));
+using WriteFileFunction = BOOL(WINAPI*)(HANDLE, LPCVOID, DWORD, LPDWORD, LPOVERLAPPED);
+WriteFileFunction s_realWriteFile = nullptr;
+std::atomic<long long> s_bytesLeft{-1};
+
+// What a full disk does: the bytes that fit are written, then the call fails.
+BOOL WINAPI WriteFileUntilFull(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped) {
+    const long long left = s_bytesLeft.load();
+    if (left < 0) return s_realWriteFile(file, data, size, written, overlapped);
+    DWORD wrote = 0;
+    const auto allowed = static_cast<DWORD>(std::min<long long>(size, left));
+    if (allowed > 0 && s_realWriteFile(file, data, allowed, &wrote, overlapped) == FALSE) return FALSE;
+    s_bytesLeft = left - wrote;
+    if (written != nullptr) *written = wrote;
+    if (wrote == size) return TRUE;
+    ::SetLastError(ERROR_DISK_FULL);
+    return FALSE;
+}
+
+// The program's import-address-table slot of kernel32's WriteFile.
+ULONG_PTR* WriteFileSlot() {
+    auto* base = reinterpret_cast<BYTE*>(::GetModuleHandleW(nullptr));
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    const DWORD imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+    for (auto* dll = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports); imports && dll->Name; ++dll) {
+        if (::lstrcmpiA(reinterpret_cast<const char*>(base + dll->Name), "kernel32.dll") != 0) continue;
+        const auto* names = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + dll->OriginalFirstThunk);
+        auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->FirstThunk);
+        for (; names->u1.AddressOfData != 0; ++names, ++slots) {
+            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
+            const auto* byName = reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
+            if (std::strcmp(reinterpret_cast<const char*>(byName->Name), "WriteFile") == 0) {
+                return reinterpret_cast<ULONG_PTR*>(&slots->u1.Function);
+            }
+        }
+    }
+    return nullptr;
+}
+
+Status FailWrites(const Block& block) {
+    if (s_realWriteFile == nullptr) {
+        ULONG_PTR* slot = WriteFileSlot();
+        HMODULE self = nullptr;
+        DWORD protection = 0;
+        // The program calls into this DLL after the driver unhooks: it must never be unloaded.
+        if (slot == nullptr ||
+            !::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                                  reinterpret_cast<LPCWSTR>(&WriteFileUntilFull), &self) ||
+            !::VirtualProtect(slot, sizeof(*slot), PAGE_READWRITE, &protection)) {
+            return Status::Failed;
+        }
+        s_realWriteFile = reinterpret_cast<WriteFileFunction>(*slot);
+        *slot = reinterpret_cast<ULONG_PTR>(&WriteFileUntilFull);
+        ::VirtualProtect(slot, sizeof(*slot), protection, &protection);
+    }
+    s_bytesLeft = block.writeBudget < 0 ? -1 : block.writeBudget;
     return Status::Done;
 }
 
 Status Run(Block& block) {
     switch (block.request) {
-    case probe::Request::Ping: return Ping(block);
-    case probe::Request::MenuItem: return MenuItem(block);
-    case probe::Request::Pixels: return Pixels(block);
-    case probe::Request::FocusControl: return FocusControl(block);
-    case probe::Request::ControlRect: return ControlRect(block);
+    case probe::Request::Ping:
+        // Posted messages are taken before input, so input sent earlier may still wait.
+        block.pendingInput = HIWORD(::GetQueueStatus(QS_INPUT));
+        return Status::Done;
+    case probe::Request::MenuItem:
+        return FindMenuItem(block.frame, ::GetMenu(block.frame), block) ? Status::Done : Status::NotFound;
+    case probe::Request::Rect:
+        ::SendMessageW(block.window, block.message, block.wParam, reinterpret_cast<LPARAM>(&block.rect));
+        return Status::Done;
     case probe::Request::ListView: return ListView(block);
-    case probe::Request::WindowRect: return WindowRect(block);
     case probe::Request::PaintStale: return PaintStale(block);
-    case probe::Request::FailWrites: return probe::FailWritesAfter(block.writeBudget) ? Status::Done : Status::Failed;
-    case probe::Request::None: break;
+    case probe::Request::FailWrites: return FailWrites(block);
     }
     return Status::Failed;
 }
 
 void Serve(DWORD driverId) {
-    CHandle<HANDLE, &::CloseHandle> mapping(::OpenFileMappingW(
-        FILE_MAP_ALL_ACCESS, FALSE, probe::ObjectName(probe::kBlockNameFormat, driverId).c_str()));
-    CHandle<HANDLE, &::CloseHandle> done(::OpenEventW(
-        EVENT_MODIFY_STATE, FALSE, probe::ObjectName(probe::kDoneEventFormat, driverId).c_str()));
+    const CHandle<HANDLE, &::CloseHandle> mapping(
+        ::OpenFileMappingW(FILE_MAP_ALL_ACCESS, FALSE, probe::ObjectName(L"Block", driverId).c_str()));
+    const CHandle<HANDLE, &::CloseHandle> done(
+        ::OpenEventW(EVENT_MODIFY_STATE, FALSE, probe::ObjectName(L"Done", driverId).c_str()));
     if (!mapping || !done) return;
-    CHandle<void*, &::UnmapViewOfFile> view(
-        ::MapViewOfFile(mapping.Get(), FILE_MAP_ALL_ACCESS, 0, 0, sizeof(Block)));
+    const CHandle<void*, &::UnmapViewOfFile> view(::MapViewOfFile(mapping.Get(), FILE_MAP_ALL_ACCESS, 0, 0, sizeof(Block)));
     if (!view) return;
     auto& block = *static_cast<Block*>(view.Get());
     block.status = Run(block);
@@ -173,15 +164,12 @@ void Serve(DWORD driverId) {
 
 }  // namespace
 
-extern "C" __declspec(dllexport) LRESULT CALLBACK
-    ProbeGetMessageHook(int code, WPARAM wParam, LPARAM lParam) {
+extern "C" __declspec(dllexport) LRESULT CALLBACK ProbeGetMessageHook(int code, WPARAM wParam, LPARAM lParam) {
     static const UINT s_request = ::RegisterWindowMessageW(probe::kRequestMessage);
-    if (code == HC_ACTION && wParam == PM_REMOVE) {
-        auto* msg = reinterpret_cast<MSG*>(lParam);
-        if (msg->message == s_request) {
-            Serve(static_cast<DWORD>(msg->wParam));
-            msg->message = WM_NULL;
-        }
+    auto* msg = reinterpret_cast<MSG*>(lParam);
+    if (code == HC_ACTION && wParam == PM_REMOVE && msg->message == s_request) {
+        Serve(static_cast<DWORD>(msg->wParam));
+        msg->message = WM_NULL;
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }

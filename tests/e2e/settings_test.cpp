@@ -1,22 +1,13 @@
-// The settings file: defaults on a first start, every entry applied at start and written at close,
-// a saved position that no monitor shows any more.
-#include "res/resource.h"
+// The settings file and the window options: saved settings applied at start and written back at
+// close, the menu's prompts and marks, garbage in the file, and a file that cannot be written.
+#include <charconv>
+
 #include "tests/e2e/HuesmithTest.h"
-#include "tests/e2e/ProgramFiles.h"
-#include "tests/e2e/WaitFor.h"
-#include "tests/e2e/WindowQuery.h"
 
 namespace e2e {
 namespace {
 
 using SettingsTest = HuesmithTest;
-using Section = std::map<std::string, std::string>;
-
-SessionFiles WithSettings(std::string settings) {
-    auto files = SampleFiles();
-    files.settings = std::move(settings);
-    return files;
-}
 
 RECT WorkArea() {
     RECT work{};
@@ -24,106 +15,103 @@ RECT WorkArea() {
     return work;
 }
 
-bool Inside(const RECT& inner, const RECT& outer) {
-    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-           inner.bottom <= outer.bottom;
-}
+bool StatusBarShown(HWND frame) { return ::IsWindowVisible(::GetDlgItem(frame, AFX_IDW_STATUS_BAR)) != FALSE; }
 
-TEST_F(SettingsTest, FirstStartUsesDefaultsAndWritesAllSevenEntriesAtClose) {
-    auto& session = Start();
-    const RECT frame = WindowRectOf(session.Frame());
-    const RECT work = WorkArea();
-    EXPECT_EQ(frame.left, work.left) << "left edge at the work area's";
-    EXPECT_EQ(frame.top, work.top) << "top edge at the work area's";
-    EXPECT_FALSE(IsTopmost(session.Frame())) << "not topmost";
-    EXPECT_TRUE(IsVisible(session.StatusBar())) << "status bar shown";
-    EXPECT_FALSE(session.Folder().Exists(L"Huesmith.ini")) << "nothing written while running";
-
-    Close();
-    const auto ini = session.Folder().File(L"Huesmith.ini");
-    EXPECT_EQ(IniSection(ini, L"Window"),
-              (Section{{"Left", "0"}, {"Top", "0"}, {"WndStyle", "0"}, {"StatusBar", "1"}}));
-    EXPECT_EQ(IniSection(ini, L"Option"),
-              (Section{{"Preview", "Test Print..."}, {"Copy", "#"}, {"UpperLower", "0"}}));
-}
-
-TEST_F(SettingsTest, SavedSettingsComeBackAndAreWrittenBackUnchanged) {
-    const std::string settings =
-        "[Window]\r\nLeft=100\r\nTop=80\r\nWndStyle=1\r\nStatusBar=1\r\n"
-        "[Option]\r\nPreview=見本ｻﾝﾌﾟﾙ\r\nCopy=0x\r\nUpperLower=1\r\n";
-    auto& session = Start(WithSettings(settings));
-    const RECT frame = WindowRectOf(session.Frame());
-    const RECT work = WorkArea();
-    EXPECT_EQ(frame.left, work.left + 100) << "left as saved";
-    EXPECT_EQ(frame.top, work.top + 80) << "top as saved";
-    EXPECT_TRUE(IsTopmost(session.Frame())) << "WndStyle=1 makes the frame topmost";
-    EXPECT_TRUE(session.Probe().MenuItem(ID_VIEW_TOPMOST).checked) << "常に最前面化 checked";
-
+TEST_F(SettingsTest, SavedSettingsComeBackAndAreWrittenBackAsTheyWere) {
+    const std::string settings = "[Window]\r\nLeft=100\r\nTop=80\r\nWndStyle=1\r\nStatusBar=0\r\n"
+                                 "[Option]\r\nPreview=見本ｻﾝﾌﾟﾙ\r\nCopy=0x\r\nUpperLower=1\r\n";
+    Start(WithSettings(settings));
+    const RECT frame = WindowRectOf(Frame());
+    EXPECT_TRUE(frame.left == WorkArea().left + 100 && frame.top == WorkArea().top + 80) << "position as saved";
+    EXPECT_TRUE(IsTopmost(Frame()) && Menu(ID_VIEW_TOPMOST).checked) << "WndStyle=1: topmost, checked";
+    EXPECT_FALSE(StatusBarShown(Frame()) || Menu(ID_VIEW_STATUS_BAR).checked) << "StatusBar=0: hidden, unchecked";
+    EXPECT_EQ(Height(ClientRectOf(Frame())), Height(ClientRectOf(View()))) << "the frame holds the form alone";
+    Command(ID_EDIT_COPY);
+    EXPECT_EQ(ClipboardText(), "0xffffff") << "the saved prefix and lower case";
     // Minimised, the frame still saves where it will be restored.
-    ::PostMessageW(session.Frame(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    EXPECT_TRUE(WaitFor([&] { return ::IsIconic(session.Frame()) != FALSE; })) << "minimised";
+    ::PostMessageW(Frame(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(WaitFor([&] { return ::IsIconic(Frame()) != FALSE; })) << "minimised";
     Close();
-    const auto ini = session.Folder().File(L"Huesmith.ini");
-    EXPECT_EQ(IniSection(ini, L"Window"),
-              (Section{{"Left", "100"}, {"Top", "80"}, {"WndStyle", "1"}, {"StatusBar", "1"}}))
-        << "position does not creep; restored position kept while minimised";
-    EXPECT_EQ(IniSection(ini, L"Option"),
-              (Section{{"Preview", "見本ｻﾝﾌﾟﾙ"}, {"Copy", "0x"}, {"UpperLower", "1"}}));
+    EXPECT_EQ(Settings(), settings) << "written back unchanged, the position not creeping";
 }
 
-TEST_F(SettingsTest, HiddenStatusBarShortensTheFrameOnly) {
-    auto& shown = Start();
-    const int frameHeight = Height(WindowRectOf(shown.Frame()));
-    const int barHeight = Height(ClientRectOf(shown.StatusBar()));
-    const RECT view = ClientRectOf(shown.View());
-    EXPECT_TRUE(shown.Probe().MenuItem(ID_VIEW_STATUS_BAR).checked) << "shown: ｽﾃｰﾀｽﾊﾞｰ checked";
-    Close();
-
-    auto& hidden = Start(WithSettings("[Window]\r\nStatusBar=0\r\n"));
-    EXPECT_FALSE(IsVisible(hidden.StatusBar())) << "bar hidden";
-    EXPECT_EQ(Height(WindowRectOf(hidden.Frame())), frameHeight - barHeight)
-        << "frame shorter by the bar";
-    const RECT hiddenView = ClientRectOf(hidden.View());
-    EXPECT_EQ(Width(hiddenView), Width(view)) << "view width unchanged";
-    EXPECT_EQ(Height(hiddenView), Height(view)) << "view height unchanged";
-    EXPECT_FALSE(hidden.Probe().MenuItem(ID_VIEW_STATUS_BAR).checked)
-        << "hidden: ｽﾃｰﾀｽﾊﾞｰ unchecked";
-    EXPECT_FALSE(IsTopmost(hidden.Frame())) << "WndStyle missing: not topmost";
-}
-
-TEST_F(SettingsTest, PositionOutsideEveryMonitorComesBackOnScreen) {
-    const RECT work = WorkArea();
-    for (const auto& [left, top] :
-         {std::pair{5000, 5000}, std::pair{-3000, 100}, std::pair{100, -2000}}) {
-        const std::string position = std::to_string(left) + "," + std::to_string(top);
-        auto& session = Start(WithSettings("[Window]\r\nLeft=" + std::to_string(left) +
-                                           "\r\nTop=" + std::to_string(top) + "\r\n"));
-        EXPECT_TRUE(Inside(WindowRectOf(session.Frame()), work)) << "saved " << position;
+TEST_F(SettingsTest, MenuShowsPromptsAndTogglesTheBarAndTopmostWithTheirMarks) {
+    Start();
+    for (int id : {ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_HEX, ID_EDIT_COLOR_DATA, ID_VIEW_TOPMOST, ID_VIEW_STATUS_BAR,
+                   ID_VIEW_ALL, ID_VIEW_SEARCH, ID_VIEW_CATEGORY, ID_VIEW_SORT, ID_TOOL_INVERSE, ID_TOOL_COLOR_DIALOG,
+                   ID_TOOL_EYEDROPPER, ID_TOOL_OPTION, ID_HELP_INDEX, ID_APP_ABOUT}) {
+        EXPECT_FALSE(Menu(id).grayed) << "menu item " << id << " is there and enabled";
     }
-    // A frame partly on screen stays where it was put.
-    const int left = Width(work) - 80;
-    const int top = Height(work) - 60;
-    auto& partly = Start(WithSettings("[Window]\r\nLeft=" + std::to_string(left) +
-                                      "\r\nTop=" + std::to_string(top) + "\r\n"));
-    const RECT frame = WindowRectOf(partly.Frame());
-    EXPECT_EQ(frame.left, work.left + left) << "partly visible: left as saved";
-    EXPECT_EQ(frame.top, work.top + top) << "partly visible: top as saved";
+    ASSERT_TRUE(MakeForeground(Frame()));
+    PressKey(VK_F10);   // the menu bar, on "編集(&E)"
+    PressKey(VK_DOWN);  // its pop-up, on the first item
+    EXPECT_TRUE(WaitFor([&] { return StatusText() == "RGB値をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ"; })) << StatusText();
+    PressKey(VK_DOWN);
+    EXPECT_TRUE(WaitFor([&] { return StatusText() == "ｸﾘｯﾌﾟﾎﾞｰﾄﾞのRGB値を貼り付け"; })) << StatusText();
+    PressKey(VK_ESCAPE);
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitFor([&] { return StatusText() == "ﾚﾃﾞｨ"; })) << "idle text once the menu closed";
+
+    const RECT frame = WindowRectOf(Frame());
+    const int bar = Height(WindowRectOf(::GetDlgItem(Frame(), AFX_IDW_STATUS_BAR)));
+    const int form = Height(ClientRectOf(View()));
+    Command(ID_VIEW_STATUS_BAR);
+    EXPECT_FALSE(StatusBarShown(Frame()) || Menu(ID_VIEW_STATUS_BAR).checked) << "hidden, unchecked";
+    EXPECT_EQ(Height(WindowRectOf(Frame())), Height(frame) - bar) << "hidden: the frame shorter by the bar";
+    EXPECT_EQ(Height(ClientRectOf(View())), form) << "hidden: the form keeps its height";
+    Command(ID_VIEW_STATUS_BAR);
+    EXPECT_TRUE(StatusBarShown(Frame()) && Menu(ID_VIEW_STATUS_BAR).checked) << "shown, checked";
+    const RECT shown = WindowRectOf(Frame());
+    EXPECT_TRUE(::EqualRect(&frame, &shown)) << "shown: the frame as before";
+    EXPECT_FALSE(Menu(ID_VIEW_TOPMOST).checked) << "not topmost at first";
+    Command(ID_VIEW_TOPMOST);
+    EXPECT_TRUE(IsTopmost(Frame()) && Menu(ID_VIEW_TOPMOST).checked) << "toggled: topmost";
+    Command(ID_VIEW_STATUS_BAR);
+    Close();
+    EXPECT_TRUE(Setting("WndStyle") == "1" && Setting("StatusBar") == "0") << "both written at close";
 }
 
-TEST_F(SettingsTest, LongWorkingFolderDoesNotUpsetStartOrClose) {
-    // A folder path within the system's limit, but with no room left for "\Huesmith.ini" in 260
-    // bytes. Wine's own profile functions cannot take such a path (they write under a garbled
-    // name), so only the program's part is checked: it starts, runs and ends as usual.
-    constexpr size_t kFolderPathLength = MAX_PATH - 8;
-    const size_t base = TempFolder().Path().wstring().size() + 1;
-    auto files = SampleFiles();
-    files.workingFolder = std::wstring(kFolderPathLength - base, L'x');
-    auto& session = Start(files);
-    ASSERT_EQ(session.Folder().Path().wstring().size(), kFolderPathLength);
-    EXPECT_EQ(TextOf(session.Frame()), "Huesmith - 5") << "catalogue loaded";
+TEST_F(SettingsTest, GarbageSettingsStillStartOnScreenAndAreWrittenBackAsNumbers) {
+    std::string preview;  // 3000 double-byte characters: beyond what a profile read takes
+    for (int i = 0; i < 3000; ++i) preview += "見";
+    const std::string prefix = "色" + std::string(2000, '#');
+    Start(WithSettings("[Window]\r\nLeft=left\r\nTop=99999999999999999999\r\nWndStyle=-2147483648\r\n"
+                       "StatusBar=\x01\x02\r\n[Option]\r\nPreview=" +
+                       preview + "\r\nCopy=" + prefix + "\r\nUpperLower=4294967297\r\n"));
+    const RECT frame = WindowRectOf(Frame());
+    const RECT work = WorkArea();
+    EXPECT_TRUE(frame.left >= work.left && frame.top >= work.top && frame.right <= work.right &&
+                frame.bottom <= work.bottom)
+        << "a huge Top brings the frame onto the work area";
+    Command(ID_EDIT_COPY);
+    const std::string copied = ClipboardText().value_or("");
+    EXPECT_TRUE(copied.starts_with("色###") && copied.ends_with("ffffff")) << "prefix as far as read; not 0: lower";
     Close();
-    EXPECT_EQ(session.Process().ExitCode(), 0u) << "normal end";
-    EXPECT_EQ(session.Folder().Read(L"Huesmith.csv"), files.catalogue) << "data file untouched";
+    EXPECT_EQ(Process().ExitCode(), 0u) << "normal end";
+    for (const char* key : {"Left", "Top", "WndStyle", "StatusBar", "UpperLower"}) {
+        const std::string value = Setting(key);
+        int number = 0;
+        const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
+        EXPECT_TRUE(!value.empty() && error == std::errc() && end == value.data() + value.size()) << key << "=" << value;
+    }
+    EXPECT_TRUE(!Setting("Preview").empty() && preview.starts_with(Setting("Preview"))) << "preview never garbled";
+    EXPECT_TRUE(!Setting("Copy").empty() && prefix.starts_with(Setting("Copy"))) << "copy prefix never garbled";
+}
+
+TEST_F(SettingsTest, ReadOnlySettingsFileAtCloseEndsNormallyAndStaysAsItWas) {
+    const std::string settings = "[Window]\r\nLeft=100\r\nTop=80\r\nWndStyle=0\r\nStatusBar=1\r\n";
+    Start(WithSettings(settings));
+    const auto ini = FileInFolder(L"Huesmith.ini");
+    ASSERT_TRUE(::SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_READONLY));
+    // Wine running as root writes through the attribute; a handle that shares the file for
+    // reading only makes the writes fail as the attribute alone does on Windows.
+    CHandle<HANDLE, &::CloseHandle> held(
+        ::CreateFileW(ini.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    Command(ID_VIEW_TOPMOST);  // a setting that now differs from the file
+    Close();
+    held.Reset();
+    EXPECT_EQ(Process().ExitCode(), 0u) << "normal end";
+    EXPECT_EQ(Settings(), settings) << "settings file unchanged";
 }
 
 }  // namespace

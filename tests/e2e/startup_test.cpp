@@ -1,79 +1,53 @@
-// Start-up: the state a user finds, the single copy, a data file that cannot be opened.
+// Start-up: the state a user finds and the settings a first run leaves, a data file that cannot be
+// opened, and the single copy.
 #include <algorithm>
 
-#include "res/resource.h"
-#include "tests/e2e/CatalogueFile.h"
-#include "tests/e2e/DialogQuery.h"
-#include "tests/e2e/DriverWindow.h"
 #include "tests/e2e/HuesmithTest.h"
-#include "tests/e2e/ProgramFiles.h"
-#include "tests/e2e/Text.h"
-#include "tests/e2e/UserInput.h"
-#include "tests/e2e/WaitFor.h"
-#include "tests/e2e/WindowQuery.h"
+#include "tests/e2e/PatternWindow.h"
 
 namespace e2e {
 namespace {
 
 using StartupTest = HuesmithTest;
 
-TEST_F(StartupTest, ShowsTheWholeCatalogueAndWhiteBackground) {
-    auto& session = Start();
-
-    EXPECT_EQ(TextOf(session.Frame()), "Huesmith - 5") << "caption counts the entries";
-    EXPECT_TRUE(Checked(IDC_RADIO_BACK)) << "radio 背景色";
-    EXPECT_FALSE(Checked(IDC_RADIO_TEXT)) << "radio 文字色";
-    EXPECT_EQ(Fields(), (Triple{"255", "255", "255"})) << "fields";
-    EXPECT_EQ(Sliders(), (std::vector<int>{255, 255, 255})) << "sliders at the right end";
-
-    std::vector<std::string> expected;
+TEST_F(StartupTest, ShowsTheWholeCatalogueOnWhiteAndWritesTheDefaultsAtClose) {
+    Start();
+    EXPECT_EQ(Title(), "Huesmith - 5") << "caption counts the entries";
+    EXPECT_TRUE(Checked(IDC_RADIO_BACK) && !Checked(IDC_RADIO_TEXT)) << "背景色 chosen";
+    EXPECT_EQ(Fields(), (Texts{"255", "255", "255"}));
+    Texts expected;
     for (const auto& entry : SampleCatalogue()) expected.push_back(ListText(entry));
-    HWND combo = session.Control(IDC_COMBO_NAME);
-    EXPECT_EQ(ComboItems(combo), expected) << "list in file order";
-    EXPECT_EQ(ComboSelection(combo), CB_ERR) << "nothing selected";
-
+    EXPECT_EQ(Listed(), expected) << "list in file order, Shift-JIS traps intact";
+    EXPECT_EQ(Selection(), CB_ERR) << "nothing selected";
+    EXPECT_EQ(StatusText(), "ﾚﾃﾞｨ");
     const auto strip = StripPixels();
-    EXPECT_EQ(StripBackground(), kWhite) << "strip background";
-    EXPECT_GT(CountOf(strip, kWhite), static_cast<int>(strip.size()) / 2) << "mostly white";
-    EXPECT_GT(CountOf(strip, kBlack), 0) << "black text";
-    // Black on white, smoothed: greys only. Anything else is a control or the form showing through.
-    const auto notGrey = std::count_if(strip.begin(), strip.end(), [](COLORREF c) {
-        return GetRValue(c) != GetGValue(c) || GetGValue(c) != GetBValue(c);
-    });
-    EXPECT_EQ(notGrey, 0) << "nothing but the preview inside the strip";
-    EXPECT_EQ(StatusText(), "ﾚﾃﾞｨ") << "idle status text";
+    EXPECT_TRUE(StripBackground() == kWhite && CountOf(strip, kBlack) > 0) << "black text on white";
+    // Smoothed black on white is greys only; anything else is a control or the form showing through.
+    EXPECT_TRUE(std::all_of(strip.begin(), strip.end(), [](COLORREF c) {
+        return GetRValue(c) == GetGValue(c) && GetGValue(c) == GetBValue(c);
+    })) << "nothing but the preview inside the strip";
+    EXPECT_FALSE(ReadFile(L"Huesmith.ini")) << "nothing written while running";
+    Close();
+    EXPECT_EQ(Settings(), "[Window]\r\nLeft=0\r\nTop=0\r\nWndStyle=0\r\nStatusBar=1\r\n"
+                          "[Option]\r\nPreview=Test Print...\r\nCopy=#\r\nUpperLower=0\r\n");
 }
 
-TEST_F(StartupTest, DataFileThatCannotBeOpenedEndsTheProgram) {
-    HuesmithSession session(SessionFiles{});
-    session.Launch();
-    const DWORD id = session.ProcessId();
-    std::vector<HWND> boxes;
-    ASSERT_TRUE(WaitFor([&] { return !(boxes = MessageBoxesOf(id)).empty(); })) << "a message box";
-    EXPECT_EQ(boxes.size(), 1u) << "one message";
-    const std::string path = Utf8FromWide(session.Folder().File(L"Huesmith.csv").wstring());
-    EXPECT_EQ(MessageBoxText(boxes.front()),
-              FillPlaceholders(ProgramString(AFX_IDP_FAILED_TO_OPEN_DOC), {path}))
-        << "the standard failed-open message";
-    EXPECT_EQ(FindMainFrame(id), nullptr) << "no main window";
-
-    PressButton(boxes.front(), IDOK);
-    EXPECT_TRUE(session.Process().WaitForExit(kDefaultTimeout)) << "the program ends after OK";
-    EXPECT_EQ(FindMainFrame(id), nullptr) << "no main window after OK";
-    EXPECT_FALSE(session.Folder().Exists(L"Huesmith.ini")) << "no settings written";
+TEST_F(StartupTest, DataFileThatCannotBeOpenedIsReportedAndEndsTheProgram) {
+    Files none;
+    none.catalogue.reset();
+    Launch(none);
+    EXPECT_EQ(AnswerMessage(), Utf8(FileInFolder(L"Huesmith.csv").wstring()) + "\nファイルを開けませんでした。");
+    EXPECT_TRUE(Process().WaitForExit() && Process().ExitCode() == 0) << "the program ends after OK";
+    EXPECT_FALSE(ReadFile(L"Huesmith.ini")) << "no settings written";
 }
 
 TEST_F(StartupTest, SecondStartBringsTheFirstForwardAndEnds) {
-    auto& session = Start();
-    DriverWindow other;
-    ASSERT_TRUE(MakeForeground(other.Get())) << "another window in front first";
-
-    ProgramProcess second(ProgramPath(), session.Folder().Path());
-    EXPECT_TRUE(second.WaitForExit(kDefaultTimeout)) << "the second copy ends by itself";
-    EXPECT_TRUE(session.Process().IsRunning()) << "the first copy runs on";
-    EXPECT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == session.Frame(); }))
-        << "the first copy's window comes forward";
-    EXPECT_FALSE(session.Folder().Exists(L"Huesmith.ini")) << "the second copy writes no settings";
+    Start();
+    const PatternWindow other({600, 500, 700, 600}, true);
+    Program second(BesideDriver(L"Huesmith.exe"), Folder());
+    EXPECT_TRUE(second.WaitForExit()) << "the second copy ends by itself";
+    EXPECT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == Frame(); })) << "the first copy comes forward";
+    EXPECT_FALSE(ReadFile(L"Huesmith.ini")) << "the second copy writes no settings";
 }
 
 }  // namespace

@@ -1,158 +1,221 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <climits>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "catalogue/CHuesmithDoc.h"
+#include "catalogue/CategoryFilter.h"
 #include "framework/CArchive.h"
+#include "framework/Cp932.h"
+#include "tests/unit/UnitTest.h"
 
 namespace {
 
-void Load(CHuesmithDoc& doc, std::string_view bytes) {
-    CArchive archive(bytes);
-    doc.Serialize(archive);
+using Names = std::vector<std::string>;
+
+struct Entry {
+    std::string name;
+    std::string reading;
+    short red = 0, green = 0, blue = 0;
+};
+
+void Fill(CHuesmithDoc& doc, const std::vector<Entry>& entries) {
+    for (const Entry& e : entries) doc.AddRecord(e.name, e.reading, e.red, e.green, e.blue);
 }
 
-std::string Save(CHuesmithDoc& doc) {
-    CArchive archive;
-    doc.Serialize(archive);
-    return archive.GetStoredBytes();
-}
-
-std::string Fields(const CHuesmithDoc& doc, int i) {
-    return doc.GetCatalogueName(i) + "|" + doc.GetCatalogueReading(i) + "|" +
-           std::to_string(doc.GetCatalogueRed(i)) + "|" +
-           std::to_string(doc.GetCatalogueGreen(i)) + "|" +
-           std::to_string(doc.GetCatalogueBlue(i));
-}
-
-// Loads the bytes and returns each record's fields.
-std::vector<std::string> LoadFields(std::string_view bytes) {
-    CHuesmithDoc doc;
-    Load(doc, bytes);
-    std::vector<std::string> out;
-    for (int i = 0; i < doc.GetCount(); ++i) out.push_back(Fields(doc, i));
-    return out;
-}
-
-using Records = std::vector<std::string>;
-
-TEST(DataFile, LinesSplitFromTheLeftAndNeverRejected) {
-    EXPECT_EQ(LoadFields(""), Records{}) << "empty file";
-    EXPECT_EQ(LoadFields("a,b,1,2,3\r\n\r\nc,d,4,5,6\r\n"),
-              (Records{"a|b|1|2|3", "||0|0|0", "c|d|4|5|6"}))
-        << "blank line in the middle";
-    EXPECT_EQ(LoadFields("a,b,7"), Records{"a|b|0|0|7"}) << "too few fields, no line end";
-    EXPECT_EQ(LoadFields("7"), Records{"||0|0|7"}) << "no comma at all";
-    EXPECT_EQ(LoadFields("x,y,z,1,2,3"), Records{"x|y|0|1|2"}) << "comma in the name";
-    EXPECT_EQ(LoadFields("n,r,300,-5,12abc"), Records{"n|r|300|-5|12"}) << "unchecked numbers";
-    EXPECT_EQ(LoadFields("n,r,70000,-70000, 65535"), Records{"n|r|4464|-4464|-1"})
-        << "16-bit truncation";
-    EXPECT_EQ(LoadFields("n,r,1,2,99999999999"), Records{"n|r|1|2|-1"}) << "clamped, truncated";
-    EXPECT_EQ(LoadFields("a\rb,r,1,2,3\r\n"), Records{"a\rb|r|1|2|3"}) << "lone CR kept";
-}
-
-TEST(DataFile, SavingWritesCrLfRecordsFromMemory) {
-    CHuesmithDoc doc;
-    Load(doc, "a,b,1,2,3\nc,d,4,5,6\n");
-    EXPECT_EQ(Save(doc), "a,b,1,2,3\r\nc,d,4,5,6\r\n") << "LF-only file written with CR LF";
-
-    CHuesmithDoc shifted;
-    Load(shifted, "x,y,z,1,2,3\r\n");
-    EXPECT_EQ(Save(shifted), "x,y,0,1,2\r\n") << "shifted record saved as it is held";
-}
-
-TEST(DataFile, ProgramWrittenFileRoundTripsByteForByte) {
-    // 白,しろ and 鴇色,ときいろ in CP932, an empty record, a lone CR and a NUL inside a name.
-    const std::string file =
-        "\x94\x92,\x82\xb5\x82\xeb,255,255,255\r\n"
-        "\x93\x82\x90\x46,\x82\xc6\x82\xab\x82\xa2\x82\xeb,249,161,208\r\n"
-        ",,0,0,0\r\n"
-        "a\rb,c,-5,300,4464\r\n" +
-        std::string("n\0ul,r,1,2,3\r\n", 14);
-    CHuesmithDoc doc;
-    Load(doc, file);
-    ASSERT_EQ(doc.GetCount(), 5);
-    EXPECT_EQ(doc.GetCatalogueName(0), "\x94\x92") << "Shift-JIS kept as bytes";
-    EXPECT_EQ(Save(doc), file);
-}
-
-TEST(DataFile, ShippedCatalogueLoadsAndRoundTrips) {
-    std::ifstream in(HS_DATA_DIR "/Huesmith.csv", std::ios::binary);
-    ASSERT_TRUE(in) << "data/Huesmith.csv";
-    const std::string file{std::istreambuf_iterator<char>(in), {}};
-    CHuesmithDoc doc;
-    Load(doc, file);
-    EXPECT_EQ(doc.GetCount(), 400);
-    for (int i = 0; i < doc.GetCount(); ++i) {
-        EXPECT_FALSE(doc.GetCatalogueName(i).empty()) << "name of record " << i;
-        EXPECT_FALSE(doc.GetCatalogueReading(i).empty()) << "reading of record " << i;
-        for (const short channel : {doc.GetCatalogueRed(i), doc.GetCatalogueGreen(i),
-                                    doc.GetCatalogueBlue(i)}) {
-            EXPECT_TRUE(channel >= 0 && channel <= 255) << "channel of record " << i;
-        }
-    }
-    EXPECT_EQ(Save(doc), file) << "byte for byte";
-}
-
-TEST(CatalogueLists, ScratchFollowsTheCatalogueAndDisplayStartsEmpty) {
-    CHuesmithDoc doc;
-    Load(doc, "a,b,1,2,3\r\nc,d,4,5,6\r\n");
-    EXPECT_EQ(doc.GetScratchCount(), 2) << "after load";
-    EXPECT_EQ(doc.GetDisplayCount(), 0) << "loading lists nothing";
-    doc.AddRecord("e", "f", 7, 8, 9);
-    EXPECT_EQ(doc.GetScratchCount(), 3) << "after AddRecord";
-    EXPECT_EQ(doc.GetDisplayCount(), 0) << "AddRecord lists nothing";
-    doc.AddToDisplay(2);
-    doc.ClearDisplay();
-    EXPECT_EQ(doc.GetCount(), 3) << "ClearDisplay keeps records";
-    doc.AddToDisplay(1);
-    doc.RemoveAllRecords();
-    EXPECT_EQ(doc.GetCount(), 0) << "RemoveAllRecords";
-    EXPECT_EQ(doc.GetScratchCount(), 0) << "RemoveAllRecords";
-    EXPECT_EQ(doc.GetDisplayCount(), 0) << "RemoveAllRecords";
-}
-
-// A document whose display list shows every record, in the order given.
-void ShowAll(CHuesmithDoc& doc, std::initializer_list<int> order) {
+// Lists the given catalogue positions, in that order.
+void Show(CHuesmithDoc& doc, std::initializer_list<int> order) {
     doc.ClearDisplay();
     for (const int i : order) doc.AddToDisplay(i);
 }
 
-TEST(Search, NearestTakesTheFirstOfEqualDistances) {
-    CHuesmithDoc doc;
-    EXPECT_EQ(doc.FindNearest(1, 2, 3), CHuesmithDoc::kNoPosition) << "empty catalogue";
-    Load(doc, "black,k,0,0,0\r\nred,r,255,0,0\r\nred2,r,255,0,0\r\nwhite,w,255,255,255\r\n");
-    ShowAll(doc, {0, 1, 2, 3});
-    EXPECT_EQ(doc.FindNearest(255, 0, 0), 1) << "exact match, first of two";
-    EXPECT_EQ(doc.FindNearest(250, 250, 250), 3) << "near white";
-    EXPECT_EQ(doc.FindNearest(10, 0, 0), 0) << "near black";
-    ShowAll(doc, {3, 2, 1, 0});
-    EXPECT_EQ(doc.FindNearest(255, 0, 0), 1) << "position in the display order";
-    ShowAll(doc, {3, 0});
-    EXPECT_EQ(doc.FindNearest(255, 0, 0), 0) << "short display list is not read past its end";
+Names Listed(const CHuesmithDoc& doc) {
+    Names names;
+    for (int i = 0; i < doc.GetDisplayCount(); ++i) names.push_back(doc.GetDisplayName(i));
+    return names;
 }
 
-TEST(Search, FarthestInPlainRgb) {
+// What the program writes back after reading the bytes: every field as it holds it.
+std::string Resaved(std::string_view bytes) {
     CHuesmithDoc doc;
-    EXPECT_EQ(doc.FindFarthest(1, 2, 3), CHuesmithDoc::kNoPosition) << "empty catalogue";
-    Load(doc, "grey,g,128,128,128\r\nblack,k,0,0,0\r\nblack2,k,0,0,0\r\n");
-    ShowAll(doc, {0, 1, 2});
-    EXPECT_EQ(doc.FindFarthest(255, 255, 255), 1) << "white finds the first black";
-    ShowAll(doc, {2, 1, 0});
-    EXPECT_EQ(doc.FindFarthest(255, 255, 255), 0) << "position in the display order";
+    CArchive loading(bytes);
+    doc.Serialize(loading);
+    CArchive storing;
+    doc.Serialize(storing);
+    return storing.GetStoredBytes();
+}
 
-    CHuesmithDoc same;
-    Load(same, "a,a,5,5,5\r\nb,b,5,5,5\r\n");
-    ShowAll(same, {0, 1});
-    EXPECT_EQ(same.FindFarthest(5, 5, 5), CHuesmithDoc::kNoPosition) << "nothing farther than 0";
+TEST(DataFile, LinesSplitFromTheLeftAndAreWrittenBackAsHeld) {
+    std::ifstream in(HS_DATA_DIR "/Huesmith.csv", std::ios::binary);
+    ASSERT_TRUE(in) << "data/Huesmith.csv";
+    const std::string shipped{std::istreambuf_iterator<char>(in), {}};
+    // 白,しろ, an empty record, a lone CR, the 16-bit extremes and a NUL in a name.
+    const std::string written = "\x94\x92,\x82\xb5\x82\xeb,255,255,255\r\n,,0,0,0\r\na\rb,c,-32768,300,32767\r\n" +
+                                std::string("n\0ul,r,1,2,3\r\n", 14);
+    const Case<std::string, std::string> cases[] = {
+        {shipped, shipped, "the shipped catalogue, byte for byte"},
+        {written, written, "a file the program wrote, byte for byte"},
+        {"", "", "empty file"},
+        {"a,b,1,2,3\r\n\nc,d,4,5,6\n", "a,b,1,2,3\r\n,,0,0,0\r\nc,d,4,5,6\r\n", "CR LF, LF, an empty line"},
+        {"a\rb,r,1,2,3\r\r\n", "a\rb,r,1,2,3\r\n", "a CR not before LF is data"},
+        {"a,b,7", "a,b,0,0,7\r\n", "too few fields, no line end: the rest goes to blue"},
+        {"x,y,z,1,2,3", "x,y,0,1,2\r\n", "a comma in the name shifts the fields"},
+        {"n,r,300,-5,12abc", "n,r,300,-5,12\r\n", "numbers unchecked, read as atoi reads them"},
+        {"n,r,70000, 65535,99999999999", "n,r,4464,-1,-1\r\n", "low 16 bits kept, after atoi's clamp"},
+        {std::string(200000, 'x') + ",r,1", std::string(200000, 'x') + ",r,0,0,1\r\n", "a line of any length"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Resaved(c.in), c.out) << c.what;
+}
 
-    CHuesmithDoc extremes;
-    Load(extremes, "lo,l,-32768,-32768,-32768\r\nmid,m,0,0,0\r\n");
-    ShowAll(extremes, {0, 1});
-    EXPECT_EQ(extremes.FindFarthest(32767, 32767, 32767), 0) << "distances beyond int";
+TEST(Search, TiesKeepTheEarlierPositionInTheDisplayOrder) {
+    CHuesmithDoc doc;
+    Fill(doc, {{"black", "", 0, 0, 0}, {"red", "", 255, 0, 0}, {"red2", "", 255, 0, 0}, {"black2", "", 0, 0, 0},
+               {"low", "", -32768, -32768, -32768}});
+    Show(doc, {3, 2, 1, 0});
+    EXPECT_EQ(doc.FindNearest(255, 0, 0), 1) << "nearest: the first of two reds, a position in the display order";
+    EXPECT_EQ(doc.FindFarthest(255, 255, 255), 0) << "farthest: the first of two blacks, a display position";
+    Show(doc, {3, 0});
+    EXPECT_EQ(doc.FindNearest(255, 0, 0), 0) << "a short display list is not read past its end";
+    EXPECT_EQ(doc.FindFarthest(0, 0, 0), CHuesmithDoc::kNoPosition) << "nothing farther than 0";
+    Show(doc, {1, 4});
+    EXPECT_EQ(doc.FindFarthest(32767, 32767, 32767), 1) << "distances beyond int";
+    doc.RemoveAllRecords();
+    EXPECT_EQ(doc.GetDisplayCount(), 0) << "no listed record outlives the catalogue";
+    EXPECT_EQ(doc.FindNearest(1, 2, 3), CHuesmithDoc::kNoPosition) << "nearest in an empty catalogue";
+}
+
+using KanaRows = std::array<int, kKanaRowCount>;  // あ, か, さ, た, な, は, ま, や, ら, わ
+
+// Every filter lists its matches in catalogue order; FilterByReading appends, the others replace.
+TEST(Filters, NameOrReadingOnCharacterBoundariesSignedRangesAndKanaRows) {
+    CHuesmithDoc doc;
+    // Readings あか, あお, ソ, アイ, none, がく, んま, ぁい and ぱん.
+    Fill(doc, {{"aka", "\x82\xa0\x82\xa9", 0, 0, 0}, {"ao", "\x82\xa0\x82\xa8", 100, 50, 50},
+               {"so", "\x83\x5c", 255, 255, 255}, {"Aka", "\x83\x41\x83\x43", 300, 0, 0}, {"a\\b", "", -5, 0, 0},
+               {"ga", "\x82\xaa\x82\xad"}, {"n", "\x82\xf1\x82\xdc"}, {"small", "\x82\x9f\x82\xa2"},
+               {"pa", "\x82\xcf\x82\xf1"}});
+    const Case<std::string, Names> byName[] = {
+        {"ka", {"aka", "Aka"}, "in the name"},
+        {"Ak", {"Aka"}, "case-sensitive"},
+        {"\x82\xa8", {"ao"}, "お in the reading only"},
+        {"\\", {"a\\b"}, "not the trail byte of ソ"},
+        {"", {"aka", "ao", "so", "Aka", "a\\b", "ga", "n", "small", "pa"}, "empty text lists all"},
+    };
+    for (const auto& c : byName) {
+        doc.FilterByName(c.in);
+        EXPECT_EQ(Listed(doc), c.out) << c.what;
+    }
+    const Case<std::array<short, 6>, Names> byRange[] = {
+        {{100, 255, 50, 255, 50, 255}, {"ao", "so"}, "both bounds inclusive; 300 out"},
+        {{100, 255, 51, 255, 0, 255}, {"so"}, "one channel out is enough to miss"},
+        {{-32768, -1, 0, 0, 0, 0}, {"a\\b"}, "negative bounds compared as signed"},
+    };
+    for (const auto& [bounds, listed, what] : byRange) {
+        doc.FilterByRange(bounds[0], bounds[1], bounds[2], bounds[3], bounds[4], bounds[5]);
+        EXPECT_EQ(Listed(doc), listed) << what;
+    }
+    doc.ClearDisplay();
+    doc.FilterByReading(JoinKanaRows(KanaRows{1, 1}));
+    EXPECT_EQ(Listed(doc), (Names{"aka", "ao", "a\\b", "ga"}))
+        << "あ and か rows: voiced kana in; katakana, ん, small kana out; no reading in";
+    doc.FilterByReading(JoinKanaRows(KanaRows{0, 0, 0, 0, 0, 1}));
+    EXPECT_EQ(Listed(doc), (Names{"aka", "ao", "a\\b", "ga", "a\\b", "pa"}))
+        << "the は row, with the half-voiced ぱ, appended: clearing is the caller's step";
+}
+
+using Families = std::array<int, kColorFamilyCount>;
+
+TEST(FilterByFamily, TickedFamiliesMakeOneHueWindowThatWrapsThroughRed) {
+    CHuesmithDoc doc;
+    // Hue and saturation noted after the colours.
+    Fill(doc, {{"grey", "", 128, 128, 128}, {"red", "", 255, 0, 0},          // 666, 0 and 0, 1000
+               {"h90", "", 24, 13, 0}, {"h91", "", 11, 6, 0},                 // red's wrapped part ends, yellow starts
+               {"yellow", "", 255, 255, 0}, {"paleYellow", "", 200, 200, 190},  // 166, 1000 and 166, 83
+               {"h221", "", 21, 31, 0}, {"blue", "", 0, 0, 255},              // green starts; 666, 1000
+               {"h900", "", 5, 0, 3}, {"h901", "", 32, 0, 19},                // blue ends, red starts
+               {"sat149", "", 27, 21, 20}, {"sat150", "", 23, 18, 17},        // hue 24 and 28
+               {"nearRed", "", 255, 0, 1}});                                 // 999, 1000
+    const Case<Families, Names> cases[] = {
+        {{1, 0, 0, 0, 0}, {"red", "h90", "h901", "sat150", "nearRed"}, "red: 901-1000 and 0-90, saturation from 150"},
+        {{0, 0, 0, 1, 0}, {"blue", "h900"}, "blue"},
+        {{0, 0, 0, 0, 1}, {"grey", "paleYellow", "sat149"}, "black, white, grey alone"},
+        {{1, 0, 1, 0, 0}, {"red", "h90", "h221", "blue", "h900", "h901", "sat150", "nearRed"},
+         "red and green: 221-1090, blue between them, no yellow"},
+        {{0, 1, 0, 0, 1}, {"grey", "h91", "yellow", "paleYellow", "sat149"}, "yellow with grey: each once"},
+        {{1, 1, 0, 0, 0}, {"red", "h90", "h91", "yellow", "h221", "blue", "h900", "h901", "sat150", "nearRed"},
+         "red and yellow: the whole circle from saturation 150"},
+    };
+    for (const auto& c : cases) {
+        const FamilyFilterArgs args = FamilyFilterFor(c.in);
+        doc.ClearDisplay();
+        doc.FilterByFamily(args.hueLo, args.hueHi, args.satLo, args.satHi);
+        EXPECT_EQ(Listed(doc), c.out) << c.what;
+    }
+    EXPECT_TRUE(ChoosesNoneOrAll(Families{0, 0, 0, 0, 0})) << "no family: the whole catalogue instead";
+    EXPECT_TRUE(ChoosesNoneOrAll(Families{1, 1, 1, 1, 1})) << "every family: the whole catalogue";
+}
+
+enum SortKey { kReadingUp, kReadingDown, kRedUp, kRedDown, kGreenUp, kGreenDown };
+
+void SortAll(CHuesmithDoc& doc, int key) { doc.SortDisplay(0, doc.GetDisplayCount() - 1, key); }
+
+// A merge sort's slips show on long lists full of ties, and a reading's order number (its first four
+// characters) must agree with the full comparison: each sort must equal std::stable_sort of the
+// order the last sort left. Readings use bytes that trip CP932 code: NUL, 0x5C, lead bytes at the
+// end, half-width katakana.
+TEST(SortDisplay, MatchesAStableSortOnEveryKindOfKey) {
+    const std::string bytes("\0a\x5c\x82\xa0\xb1\x83\xe0\xfc\xff", 10);
+    std::mt19937 rng(7);
+    std::uniform_int_distribution<std::size_t> length(0, 8);
+    std::uniform_int_distribution<std::size_t> pick(0, bytes.size() - 1);
+    std::uniform_int_distribution<int> value(0, 9);
+    CHuesmithDoc doc;
+    std::vector<int> order;
+    for (int i = 0; i < 1000; ++i) {
+        std::string reading(length(rng), '\0');
+        for (char& c : reading) c = bytes[pick(rng)];
+        doc.AddRecord(std::to_string(i), reading, static_cast<short>(value(rng)), static_cast<short>(value(rng)), 0);
+        doc.AddToDisplay(i);
+        order.push_back(i);
+    }
+    for (const int key : {kRedUp, kGreenDown, kReadingUp, kReadingDown}) {
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            if (key == kRedUp) return doc.GetCatalogueRed(a) < doc.GetCatalogueRed(b);
+            if (key == kGreenDown) return doc.GetCatalogueGreen(a) > doc.GetCatalogueGreen(b);
+            const int compared = Cp932Compare(doc.GetCatalogueReading(a), doc.GetCatalogueReading(b));
+            return key == kReadingUp ? compared < 0 : compared > 0;
+        });
+        SortAll(doc, key);
+        Names expected;
+        for (const int i : order) expected.push_back(std::to_string(i));
+        EXPECT_EQ(Listed(doc), expected) << "key " << key;
+    }
+    EXPECT_EQ(doc.GetCatalogueName(999), "999") << "the catalogue keeps its order";
+}
+
+// What the sort leaves alone: other keys, positions outside the bounds given or outside the list,
+// and what a list breaking the one-entry-per-record rule holds past the scratch list's size.
+TEST(SortDisplay, StaysWithinTheKeysTheBoundsAndTheScratchList) {
+    CHuesmithDoc doc;
+    Fill(doc, {{"c", "", 3}, {"b", "", 2}, {"a", "", 1}});
+    Show(doc, {0, 1, 2});
+    for (const int key : {-1, CHuesmithDoc::kSortKeyCount}) {
+        SortAll(doc, key);
+        EXPECT_EQ(Listed(doc), (Names{"c", "b", "a"})) << "key " << key;
+    }
+    doc.SortDisplay(1, 2, kRedUp);
+    EXPECT_EQ(Listed(doc), (Names{"c", "a", "b"})) << "only the given positions";
+    doc.SortDisplay(INT_MIN, INT_MAX, kRedUp);
+    EXPECT_EQ(Listed(doc), (Names{"a", "b", "c"})) << "bounds clamped to the list";
+    for (const int i : {2, 1, 0}) doc.AddToDisplay(i);
+    SortAll(doc, kRedDown);
+    EXPECT_EQ(Listed(doc), (Names{"c", "b", "a", "a", "b", "c"})) << "an overfull list, sorted as far as it may be";
 }
 
 }  // namespace

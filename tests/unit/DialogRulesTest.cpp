@@ -1,49 +1,74 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string>
+#include <tuple>
 
+#include "dialogs/ColorEntryRules.h"
+#include "dialogs/ColumnSort.h"
 #include "dialogs/ModeSwitch.h"
 #include "dialogs/RangeSpin.h"
+#include "tests/unit/UnitTest.h"
 
 namespace {
 
-using Range = std::optional<SpinRange>;
-
-TEST(RangeSpin, TypedLowerBoundMovesTheUpperUpDown) {
-    EXPECT_EQ(PartnerSpinRange("100", BoundEnd::Lower), (Range{{100, 255}})) << "plain value";
-    EXPECT_EQ(PartnerSpinRange("0", BoundEnd::Lower), (Range{{0, 255}})) << "lowest";
-    EXPECT_EQ(PartnerSpinRange("255", BoundEnd::Lower), (Range{{255, 255}})) << "highest: one step";
-    EXPECT_EQ(PartnerSpinRange("  +7 ", BoundEnd::Lower), (Range{{7, 255}})) << "blanks and sign";
-}
-
-TEST(RangeSpin, TypedUpperBoundMovesTheLowerUpDown) {
-    EXPECT_EQ(PartnerSpinRange("200", BoundEnd::Upper), (Range{{0, 200}})) << "plain value";
-    EXPECT_EQ(PartnerSpinRange("0", BoundEnd::Upper), (Range{{0, 0}})) << "lowest: one step";
-    EXPECT_EQ(PartnerSpinRange("-0", BoundEnd::Upper), (Range{{0, 0}})) << "signed zero";
-}
-
-TEST(RangeSpin, TextThatIsNoChannelValueLeavesThePartnerAlone) {
-    for (const char* text : {"300", "256", "-1", "", " ", "abc", "12a", "1 2", "+", "99999999999999999999"}) {
-        EXPECT_EQ(PartnerSpinRange(text, BoundEnd::Lower), std::nullopt) << "lower \"" << text << '"';
-        EXPECT_EQ(PartnerSpinRange(text, BoundEnd::Upper), std::nullopt) << "upper \"" << text << '"';
+TEST(ColumnSort, CellsCompareByBytesOrAtoiOverTheFirst29BytesInTheColumnsOwnDirection) {
+    const std::string x28(28, 'x');
+    const Case<std::tuple<std::string, std::string, CellKind, int>, int> cases[] = {
+        {{"z", "\x90\xd4", CellKind::Text, kSortAscending}, -1, "ASCII before 赤: no byte is negative"},
+        {{"ab", "abc", CellKind::Text, kSortAscending}, -1, "a proper prefix first"},
+        {{"10", "9", CellKind::Text, kSortAscending}, -1, "digits in a text column are text"},
+        {{"9", "10", CellKind::Number, kSortAscending}, -1, "numbers by value"},
+        {{" 7", "7x", CellKind::Number, kSortAscending}, 0, "blanks and letters as atoi reads them"},
+        {{x28 + "a", x28 + "b", CellKind::Text, kSortAscending}, -1, "byte 29 still counts"},
+        {{x28 + "xa", x28 + "xb", CellKind::Text, kSortAscending}, 0, "bytes after the 29th do not"},
+        {{std::string(29, '0') + "5", "0", CellKind::Number, kSortAscending}, 0, "nor a number's digits after them"},
+        {{"9", "10", CellKind::Number, kSortDescending}, 1, "descending reverses"},
+        {{"12", "12", CellKind::Number, kSortDescending}, 0, "equal keys stay equal descending"},
+    };
+    for (const auto& c : cases) {
+        const int order = std::apply(CompareCells, c.in);
+        EXPECT_EQ((order > 0) - (order < 0), c.out) << c.what;
     }
+    ColorEditSortDirections directions;
+    EXPECT_EQ(directions.Flip(2), kSortDescending) << "first click on red: descending";
+    EXPECT_EQ(directions.Flip(2), kSortAscending) << "second click on red: ascending";
+    EXPECT_EQ(directions.Flip(4), kSortDescending) << "blue, the last column, starts ascending too";
+    EXPECT_EQ(directions.Direction(2), kSortAscending) << "blue's click leaves red alone";
+    EXPECT_EQ(ColorEditColumnKind(1), CellKind::Text) << "the reading sorts as text";
+    EXPECT_EQ(ColorEditColumnKind(2), CellKind::Number) << "red sorts by value";
 }
 
-TEST(RangeSpin, StartingRangesKeepEachBoundOnItsSide) {
-    EXPECT_EQ(LowerSpinRange(255), kFullChannelRange) << "widest criteria";
-    EXPECT_EQ(LowerSpinRange(40), (SpinRange{0, 40})) << "lower steps up to the upper bound";
-    EXPECT_EQ(UpperSpinRange(100), (SpinRange{100, 255})) << "upper steps down to the lower bound";
+TEST(ColorEntryRules, EmptyFieldsThenCommasAreRefused) {
+    EXPECT_EQ(CheckEntryFields("\x90\xd4", "\x82\xa0"), EntryFieldsProblem::None) << "name and reading";
+    EXPECT_EQ(CheckEntryFields("", "a,b"), EntryFieldsProblem::Empty) << "no name, reported before a comma";
+    EXPECT_EQ(CheckEntryFields("a", ""), EntryFieldsProblem::Empty) << "no reading";
+    EXPECT_EQ(CheckEntryFields("a,b", "a"), EntryFieldsProblem::Comma) << "a comma in the name";
+    EXPECT_EQ(CheckEntryFields("a", ","), EntryFieldsProblem::Comma) << "a reading of a comma alone";
+    EXPECT_TRUE(IsSameEntry("a", "x", "a", "y")) << "the same name";
+    EXPECT_TRUE(IsSameEntry("a", "x", "b", "x")) << "the same reading under another name";
+    EXPECT_FALSE(IsSameEntry("a", "x", "A", "X")) << "bytes, not letters' case";
 }
 
-TEST(ModeSwitch, EnablingAndSwitching) {
-    EXPECT_TRUE(EnablingForMode(0).firstGroup && !EnablingForMode(0).secondGroup) << "mode 0";
-    EXPECT_TRUE(!EnablingForMode(1).firstGroup && EnablingForMode(1).secondGroup) << "mode 1";
-    EXPECT_TRUE(!EnablingForMode(-1).firstGroup && EnablingForMode(-1).secondGroup) << "none chosen";
+// The partner's up-down follows only a value the dialog would accept as a channel.
+TEST(RangeSpin, TypedBoundSetsThePartnersRange) {
+    using Range = std::optional<SpinRange>;
+    const Case<std::pair<const char*, BoundEnd>, Range> cases[] = {
+        {{"255", BoundEnd::Lower}, SpinRange{255, 255}, "highest lower bound: one step"},
+        {{"  +7 ", BoundEnd::Lower}, SpinRange{7, 255}, "blanks and sign"},
+        {{"0", BoundEnd::Upper}, SpinRange{0, 0}, "lowest upper bound: one step"},
+        {{"256", BoundEnd::Lower}, std::nullopt, "past the channel"},
+        {{"-1", BoundEnd::Upper}, std::nullopt, "below the channel"},
+        {{"12a", BoundEnd::Lower}, std::nullopt, "no number"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(PartnerSpinRange(c.in.first, c.in.second), c.out) << c.what;
+}
 
+TEST(ModeSwitch, OnlyANewChoiceAfterSetUpSwitches) {
     EXPECT_FALSE(ModeSwitchApplies(false, 0, 1)) << "notification during set-up";
     EXPECT_FALSE(ModeSwitchApplies(true, 1, 1)) << "the chosen mode clicked again";
-    EXPECT_TRUE(ModeSwitchApplies(true, 0, 1)) << "another mode";
     EXPECT_TRUE(ModeSwitchApplies(true, -1, 0)) << "first choice when none was chosen";
+    EXPECT_TRUE(EnablingForMode(-1).secondGroup) << "none chosen enables the second group";
 }
 
 }  // namespace

@@ -1,0 +1,194 @@
+// The data file: odd files read and written back as the reading rules say, and saving when the
+// world gets in the way (a full disk, a read-only or vanished file, the program killed halfway).
+// On disk the catalogue is always the old file or the new one, whole; in memory it survives.
+#include <charconv>
+
+#include "tests/e2e/HuesmithTest.h"
+
+namespace e2e {
+namespace {
+
+using SavingTest = HuesmithTest;
+using namespace std::string_literals;
+
+// A million entries load in seconds; a slow machine under load gets ample room.
+constexpr std::chrono::milliseconds kMillionStartWait{60000};
+
+struct OddFile {
+    const char* what;
+    std::string bytes;
+    int entries;
+    std::string saved;  // what a save writes back
+    Texts fields;       // the first entry's colour in the fields
+};
+
+std::vector<OddFile> OddFiles() {
+    // Lead bytes without a trail, bytes that are no CP932 at all, a lead byte right before a comma.
+    const std::string badShiftJis = "\x81\xFF\xA0\x80\xFD\xFE\x82,\x9F\xE0,1,2,3\r\n";
+    const std::string nulBytes = "nul\0name,\0\0,4,5,6\r\n"s;
+    std::string longLine;  // 10 MB: double-byte, half-width and ASCII characters in turn
+    while (longLine.size() < 10 * 1024 * 1024) longLine += Cp932("色ｲﾛiro");
+    longLine += Cp932(",いろ,7,8,9\r\n");
+    // As the program writes them: a lone CR inside a line, numbers outside 0-255, empty fields,
+    // characters whose second byte is a backslash's (表, ソ).
+    const std::string written = CatalogueBytes(SampleCatalogue()) + Cp932("表\r示,ひょうじ,300,-5,0\r\n,,0,0,0\r\n");
+    return {
+        {"program-written lines", written, 7, written, {"254", "244", "244"}},
+        {"LF line ends", CatalogueBytes(SampleCatalogue(), "\n"), 5, CatalogueBytes(SampleCatalogue()),
+         {"254", "244", "244"}},
+        {"odd bytes and numbers beyond 16 bits",
+         badShiftJis + nulBytes + "big,b,65791,-65536,70000\r\nhuge,h,99999999999,-99999999999,0\r\n", 4,
+         badShiftJis + nulBytes + "big,b,255,0,4464\r\nhuge,h,-1,0,0\r\n", {"1", "2", "3"}},
+        {"a single 10 MB line", longLine, 1, longLine, {"7", "8", "9"}},
+        {"only commas", std::string(1000, ','), 1, ",,0,0,0\r\n", {"0", "0", "0"}},
+    };
+}
+
+TEST_F(SavingTest, OddDataFilesStartAndAreWrittenBackAsTheyWereRead) {
+    for (const OddFile& file : OddFiles()) {
+        Start(WithCatalogue(file.bytes));
+        EXPECT_EQ(Title(), "Huesmith - " + std::to_string(file.entries)) << file.what << ": listed";
+        ChooseEntry(0);
+        EXPECT_EQ(Fields(), file.fields) << file.what << ": the first entry's colour";
+        // An old time stamp shows that the file was written again, not just left alone.
+        const auto path = FileInFolder(L"Huesmith.csv");
+        const auto old = std::filesystem::last_write_time(path) - std::chrono::hours(24 * 365);
+        std::filesystem::last_write_time(path, old);
+        Command(ID_FILE_SAVE);
+        EXPECT_GT(std::filesystem::last_write_time(path), old) << file.what << ": saved";
+        EXPECT_TRUE(ReadFile(L"Huesmith.csv") == file.saved) << file.what << ": written back whole";
+        EXPECT_FALSE(std::filesystem::exists(FileInFolder(L"Huesmith.csv.tmp"))) << file.what << ": nothing left";
+        EXPECT_TRUE(MessageBoxes().empty()) << file.what << ": no message";
+        Close();
+        EXPECT_EQ(Process().ExitCode(), 0u) << file.what << ": normal end";
+    }
+}
+
+TEST_F(SavingTest, FailedSaveShowsTheMessageAndKeepsBothTheFileAndTheCatalogue) {
+    const std::string original = CatalogueBytes(SampleCatalogue(), "\n");
+    Start(WithCatalogue(original));
+    const std::string failed =
+        Utf8(FileInFolder(L"Huesmith.csv").wstring()) + "\nファイルを保存できませんでした。ファイルは変更されていません。";
+    // A folder where the temporary file goes; the disk full before the first byte; full halfway.
+    std::filesystem::create_directory(FileInFolder(L"Huesmith.csv.tmp"));
+    for (const long long room : {-1LL, 0LL, static_cast<long long>(original.size() / 2)}) {
+        const std::string which = room < 0 ? "no file can be made" : "room for " + std::to_string(room) + " bytes";
+        FailWritesAfter(room);
+        Command(ID_FILE_SAVE);
+        EXPECT_EQ(AnswerMessage(), failed) << which << ": the standard failed-save message";
+        EXPECT_EQ(ReadFile(L"Huesmith.csv"), original) << which << ": the file unchanged byte for byte";
+        if (room < 0) std::filesystem::remove(FileInFolder(L"Huesmith.csv.tmp"));
+        EXPECT_FALSE(std::filesystem::exists(FileInFolder(L"Huesmith.csv.tmp"))) << which << ": no partial file left";
+    }
+    FailWritesAfter(-1);
+    Command(ID_FILE_SAVE);
+    EXPECT_TRUE(MessageBoxes().empty()) << "room again: no message";
+    EXPECT_EQ(ReadFile(L"Huesmith.csv"), CatalogueBytes(SampleCatalogue())) << "room again: the catalogue saved whole";
+}
+
+// The file-name field of the common save dialog: its only visible edit control.
+HWND FileNameField(HWND dialog) {
+    HWND found = nullptr;
+    ::EnumChildWindows(
+        dialog,
+        [](HWND child, LPARAM result) {
+            if (ClassOf(child) != "Edit" || !::IsWindowVisible(child)) return TRUE;
+            *reinterpret_cast<HWND*>(result) = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+TEST_F(SavingTest, ReadOnlyOrMissingFileAsksForANewNameAndSavesTheCatalogueThere) {
+    // LF line ends: the new file shows the catalogue in memory (CR LF), not a copy of the old file.
+    const std::string original = CatalogueBytes(SampleCatalogue(), "\n");
+    Start(WithCatalogue(original));
+    ::SetFileAttributesW(FileInFolder(L"Huesmith.csv").c_str(), FILE_ATTRIBUTE_READONLY);
+    Command(ID_FILE_SAVE);
+    HWND dialog = WaitForDialog("");
+    ASSERT_NE(FileNameField(dialog), nullptr) << "read-only: the save-as dialog";
+    const std::wstring newPath = FileInFolder(L"Saved.csv").wstring();
+    Send(FileNameField(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(newPath.c_str()));
+    PressButton(dialog, IDOK);
+    EXPECT_TRUE(WaitFor([&] { return Dialogs().empty(); })) << "closed, no message";
+    Sync();
+    EXPECT_EQ(ReadFile(L"Saved.csv"), CatalogueBytes(SampleCatalogue())) << "the whole catalogue from memory";
+    EXPECT_EQ(ReadFile(L"Huesmith.csv"), original) << "the read-only file untouched";
+
+    Start();
+    std::filesystem::remove(FileInFolder(L"Huesmith.csv"));
+    Command(ID_FILE_SAVE);
+    PressButton(WaitForDialog(""), IDCANCEL);
+    EXPECT_TRUE(WaitFor([&] { return Dialogs().empty(); })) << "missing: the save-as dialog, cancelled silently";
+    EXPECT_FALSE(ReadFile(L"Huesmith.csv")) << "missing: nothing written";
+}
+
+// How far a save has got, seen from outside: the largest file in the folder that is not the old
+// data file (a new file beside it, or the data file itself rewritten); -1 while nothing changed.
+std::intmax_t BytesWrittenSoFar(const std::filesystem::path& folder, std::uintmax_t oldSize) {
+    std::intmax_t largest = -1;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+        const std::uintmax_t size = entry.file_size(ec);
+        if (ec || (entry.path().filename() == L"Huesmith.csv" && size == oldSize)) continue;
+        largest = std::max(largest, static_cast<std::intmax_t>(size));
+    }
+    return largest;
+}
+
+TEST_F(SavingTest, KilledInTheMiddleOfASaveLeavesTheOldOrTheNewFileWhole) {
+    std::string old;  // a million entries: double-byte names, every channel value in turn
+    std::string saved;
+    for (int i = 0; i < 1000000; ++i) {
+        const std::string line = Cp932("色") + std::to_string(i) + Cp932(",いろ,") + std::to_string(i % 256) + "," +
+                                 std::to_string(i / 256 % 256) + "," + std::to_string(255 - i % 256);
+        old += line + "\n";
+        saved += line + "\r\n";
+    }
+    Start(WithCatalogue(old), kMillionStartWait);
+    EXPECT_EQ(Title(), "Huesmith - 1000000") << "a million lines start and are all listed";
+    Command(ID_FILE_SAVE);
+    ASSERT_TRUE(ReadFile(L"Huesmith.csv") == saved) << "a complete save writes CR LF lines";
+
+    // Killed as soon as the save starts writing, halfway through and once all is written. The
+    // folder is watched without pausing: the writing takes milliseconds.
+    for (const auto killAt : {std::intmax_t{0}, std::intmax_t(saved.size() / 2), std::intmax_t(saved.size())}) {
+        const std::string which = "killed at " + std::to_string(killAt) + " bytes written";
+        for (const auto& entry : std::filesystem::directory_iterator(Folder())) {
+            if (entry.path().filename() != L"Huesmith.csv") std::filesystem::remove_all(entry.path());
+        }
+        WriteFile(L"Huesmith.csv", old);
+        ::PostMessageW(Frame(), WM_COMMAND, ID_FILE_SAVE, 0);
+        const auto deadline = std::chrono::steady_clock::now() + kTimeout;
+        while (BytesWrittenSoFar(Folder(), old.size()) < killAt && std::chrono::steady_clock::now() < deadline) {
+        }
+        Process().Kill();
+        const std::optional<std::string> left = ReadFile(L"Huesmith.csv");
+        EXPECT_TRUE(left == old || left == saved) << which << ": the old or the new file, never a partial one ("
+                                                  << (left ? std::to_string(left->size()) + " bytes" : "no file") << ")";
+        Restart(kMillionStartWait);  // whatever the kill left beside the data file must not upset it
+    }
+    EXPECT_EQ(Title(), "Huesmith - 1000000") << "the last start lists the whole catalogue";
+    Close();
+    EXPECT_EQ(Process().ExitCode(), 0u) << "a million entries close normally";
+}
+
+TEST_F(SavingTest, LongWorkingFolderDoesNotUpsetStartOrClose) {
+    // A folder path within the system's limit, but with no room left for "\Huesmith.ini" in 260
+    // characters. Wine's own profile functions cannot take such a path (they write under a garbled
+    // name), so only the program's part is checked: it starts, runs and ends as usual.
+    Start();
+    const size_t base = Folder().wstring().size() + 1;
+    Files files;
+    files.subfolder = std::wstring(MAX_PATH - 8 - base, L'x');
+    Start(files);
+    ASSERT_EQ(Folder().wstring().size(), static_cast<size_t>(MAX_PATH - 8));
+    EXPECT_EQ(Title(), "Huesmith - 5") << "catalogue loaded";
+    Close();
+    EXPECT_EQ(Process().ExitCode(), 0u) << "normal end";
+    EXPECT_EQ(ReadFile(L"Huesmith.csv"), CatalogueBytes(SampleCatalogue())) << "data file untouched";
+}
+
+}  // namespace
+}  // namespace e2e
