@@ -174,10 +174,7 @@ RECT ClientRectOf(HWND window) {
 // whose surface holds what their child windows painted, but not for the child windows' own DCs.
 std::vector<COLORREF> Pixels(HWND window, RECT clientRect) {
     const HWND top = window ? ::GetAncestor(window, GA_ROOT) : nullptr;
-    if (window) {
-        ::UpdateWindow(window);
-        ::MapWindowPoints(window, top, reinterpret_cast<POINT*>(&clientRect), 2);
-    }
+    if (window) ::MapWindowPoints(window, top, reinterpret_cast<POINT*>(&clientRect), 2);
     const int width = Width(clientRect);
     const int height = Height(clientRect);
     const HDC source = ::GetDC(top);

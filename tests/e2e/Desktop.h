@@ -47,8 +47,8 @@ RECT ClientRectOf(HWND window);
 constexpr int Width(const RECT& r) { return r.right - r.left; }
 constexpr int Height(const RECT& r) { return r.bottom - r.top; }
 constexpr POINT Centre(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
-// What a rectangle of a window's client area shows, row by row, once the window has painted; with
-// no window, what the screen shows there.
+// What a rectangle of a window's client area shows, row by row, as the window last painted it;
+// with no window, what the screen shows there.
 std::vector<COLORREF> Pixels(HWND window, RECT clientRect);
 
 void PressKey(WORD virtualKey);

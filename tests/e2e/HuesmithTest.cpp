@@ -31,18 +31,6 @@ const std::vector<ColourEntry>& SampleCatalogue() {
     return entries;
 }
 
-Files HuesmithTest::WithCatalogue(std::string bytes) {
-    Files files;
-    files.catalogue = std::move(bytes);
-    return files;
-}
-
-Files HuesmithTest::WithSettings(std::string settings) {
-    Files files;
-    files.settings = std::move(settings);
-    return files;
-}
-
 void HuesmithTest::Stop() {
     m_hook.Reset();
     if (m_program && m_program->IsRunning()) {
@@ -182,13 +170,6 @@ HuesmithTest::MenuMarks HuesmithTest::Menu(int commandId) {
     return {checked, checked && (block.menuType & MFT_RADIOCHECK) != 0, (block.menuState & MFS_GRAYED) != 0};
 }
 
-void HuesmithTest::PaintStale(const RECT& viewRect, COLORREF colour) {
-    auto& block = Block();
-    block.rect = viewRect;
-    block.colour = colour;
-    Call(probe::Request::PaintStale);
-}
-
 RECT HuesmithTest::AskRect(HWND window, UINT message, WPARAM wParam, const RECT& seed) {
     auto& block = Block();
     block.window = window;
@@ -196,22 +177,6 @@ RECT HuesmithTest::AskRect(HWND window, UINT message, WPARAM wParam, const RECT&
     block.wParam = wParam;
     block.rect = seed;
     return Call(probe::Request::Rect).rect;
-}
-
-std::vector<Texts> HuesmithTest::ListCells(HWND list, std::vector<bool>* selected) {
-    Block().window = list;
-    const auto& block = Call(probe::Request::ListView);
-    std::vector<Texts> rows;
-    const wchar_t* cell = block.cells;
-    if (selected) selected->clear();
-    for (int row = 0; row < block.rows; ++row) {
-        rows.emplace_back();
-        for (int column = 0; column < block.columns; ++column, cell += std::wcslen(cell) + 1) {
-            rows.back().push_back(Utf8(cell));
-        }
-        if (selected) selected->push_back(block.selected[row] != 0);
-    }
-    return rows;
 }
 
 void HuesmithTest::FailWritesAfter(long long bytes) {

@@ -49,8 +49,6 @@ struct Files {
 
 class HuesmithTest : public ::testing::Test {
 protected:
-    static Files WithCatalogue(std::string bytes);
-    static Files WithSettings(std::string settings);
     ~HuesmithTest() override { Stop(); }
 
     // A fresh folder with the files, the program started there and its main window up.
@@ -81,8 +79,13 @@ protected:
     std::vector<int> Sliders();
     Texts Listed() { return ComboItems(Control(IDC_COMBO_NAME)); }
     int Selection() { return static_cast<int>(Send(Control(IDC_COMBO_NAME), CB_GETCURSEL)); }
-    std::vector<COLORREF> StripPixels() { return Pixels(View(), kPreviewStrip); }
-    COLORREF StripBackground() { return Pixels(View(), {0, 138, 1, 139}).front(); }  // no text reaches it
+    // What a rectangle of a window of the program shows once everything pending is painted.
+    std::vector<COLORREF> Painted(HWND window, const RECT& clientRect) {
+        Sync();
+        return Pixels(window, clientRect);
+    }
+    std::vector<COLORREF> StripPixels() { return Painted(View(), kPreviewStrip); }
+    COLORREF StripBackground() { return Painted(View(), {0, 138, 1, 139}).front(); }  // no text reaches it
 
     // Posts a menu or accelerator command to the frame and waits until the program handled it.
     void Command(int commandId);
@@ -102,13 +105,8 @@ protected:
     };
     // The item's marks after the update handlers ran, as a user sees them on opening the menu.
     MenuMarks Menu(int commandId);
-    // Paints a rectangle of the form in one colour without invalidating it: what is left there
-    // afterwards shows whether the program repainted it on its own.
-    void PaintStale(const RECT& viewRect, COLORREF colour);
     // A window's answer to a message that fills a RECT holding `seed` before.
     RECT AskRect(HWND window, UINT message, WPARAM wParam = 0, const RECT& seed = {});
-    // The cell texts of each row of a list view, and which rows are selected.
-    std::vector<Texts> ListCells(HWND list, std::vector<bool>* selected = nullptr);
     // The program's writes take `bytes` more bytes, then fail as on a full disk; negative: room again.
     void FailWritesAfter(long long bytes);
 

@@ -1,9 +1,7 @@
 // The probe: loaded into Huesmith.exe by the driver's WH_GETMESSAGE hook, it answers on the
-// program's GUI thread what Wine will not tell another process, paints over the form, and can
-// make the program's file writes fail as on a full disk. The program itself carries no test hooks.
+// program's GUI thread what Wine will not tell another process, and can make the program's file
+// writes fail as on a full disk. The program itself carries no test hooks.
 #include <windows.h>
-
-#include <commctrl.h>
 
 #include <algorithm>
 #include <atomic>
@@ -36,41 +34,6 @@ bool FindMenuItem(HWND frame, HMENU menu, Block& block) {
         }
     }
     return false;
-}
-
-// List views answer text requests only with pointers into the program's own memory.
-Status ListView(Block& block) {
-    const HWND list = block.window;
-    const auto header = reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETHEADER, 0, 0));
-    block.columns = header ? static_cast<int>(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
-    block.rows = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-    if (block.rows > probe::kMaxRows) return Status::Failed;
-    int used = 0;
-    for (int row = 0; row < block.rows; ++row) {
-        block.selected[row] = ::SendMessageW(list, LVM_GETITEMSTATE, row, LVIS_SELECTED) != 0 ? 1 : 0;
-        for (int column = 0; column < block.columns; ++column) {
-            LVITEMW item{};
-            item.iSubItem = column;
-            item.pszText = block.cells + used;
-            item.cchTextMax = probe::kMaxChars - used;
-            const auto copied =
-                static_cast<int>(::SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item)));
-            if (copied + 1 >= item.cchTextMax) return Status::Failed;  // a cell may have been cut
-            used += copied + 1;
-        }
-    }
-    return Status::Done;
-}
-
-// Paints straight onto the view, as a picture left over from before would stand there: only a
-// repaint that the program asks for itself puts the view's own picture back.
-Status PaintStale(Block& block) {
-    HWND view = ::GetDlgItem(block.frame, AFX_IDW_PANE_FIRST);
-    HDC dc = ::GetDC(view);
-    const CHandle<HBRUSH, &::DeleteObject> brush(::CreateSolidBrush(block.colour));
-    ::FillRect(dc, &block.rect, brush.Get());
-    ::ReleaseDC(view, dc);
-    return Status::Done;
 }
 
 using WriteFileFunction = BOOL(WINAPI*)(HANDLE, LPCVOID, DWORD, LPDWORD, LPOVERLAPPED);
@@ -136,14 +99,16 @@ Status Run(Block& block) {
     case probe::Request::Ping:
         // Posted messages are taken before input, so input sent earlier may still wait.
         block.pendingInput = HIWORD(::GetQueueStatus(QS_INPUT));
+        // Paints come only once the queue is empty: what the windows show must be up to date now.
+        ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND window, LPARAM) {
+            return ::RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        }, 0);
         return Status::Done;
     case probe::Request::MenuItem:
         return FindMenuItem(block.frame, ::GetMenu(block.frame), block) ? Status::Done : Status::NotFound;
     case probe::Request::Rect:
         ::SendMessageW(block.window, block.message, block.wParam, reinterpret_cast<LPARAM>(&block.rect));
         return Status::Done;
-    case probe::Request::ListView: return ListView(block);
-    case probe::Request::PaintStale: return PaintStale(block);
     case probe::Request::FailWrites: return FailWrites(block);
     }
     return Status::Failed;

@@ -1,6 +1,6 @@
 // What the driver and the probe DLL inside Huesmith.exe say to each other. Wine cannot read the
-// program's menus or list views from outside, so the driver asks the probe, which runs on the
-// program's GUI thread, through a shared memory block.
+// program's menus or answer messages that fill a RECT from outside, so the driver asks the probe,
+// which runs on the program's GUI thread, through a shared memory block.
 #pragma once
 
 #include <windows.h>
@@ -22,18 +22,15 @@ inline std::wstring ObjectName(const wchar_t* kind, DWORD driverId) {
 }
 
 enum class Request : std::uint32_t {
-    Ping,        // answered once the posted messages before it are handled; out: pendingInput
+    Ping,        // answered once the posted messages before it are handled and the windows painted;
+                 // out: pendingInput
     MenuItem,    // in: id (a command); out: menuState, menuType, after the update handlers ran
     Rect,        // in: window, message, wParam, rect (what the RECT holds before); out: rect
-    ListView,    // in: window; out: rows, columns, selected, cells (each ended by a null character)
-    PaintStale,  // in: rect (view client pixels), colour: painted over without invalidating
     FailWrites,  // in: writeBudget, bytes the program may still write (negative: no limit)
 };
 
 enum class Status : std::uint32_t { Pending, Done, NotFound, Failed };
 
-inline constexpr int kMaxRows = 4096;
-inline constexpr int kMaxChars = 128 * 1024;
 
 struct Block {
     Request request;
@@ -44,15 +41,10 @@ struct Block {
     UINT message;
     WPARAM wParam;
     RECT rect;
-    COLORREF colour;
     long long writeBudget;
     UINT pendingInput;
     UINT menuState;
     UINT menuType;
-    int rows;
-    int columns;
-    std::uint8_t selected[kMaxRows];
-    wchar_t cells[kMaxChars];
 };
 
 }  // namespace probe

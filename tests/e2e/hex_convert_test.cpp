@@ -5,8 +5,6 @@
 namespace e2e {
 namespace {
 
-using HexConvertTest = HuesmithTest;
-
 // The three hexadecimal fields, the code and the three decimals, as one text.
 std::string Shown(HWND dialog) {
     std::string text;
@@ -17,25 +15,29 @@ std::string Shown(HWND dialog) {
     return text;
 }
 
-bool SwatchShows(HWND dialog, COLORREF colour) {
-    HWND swatch = ::GetDlgItem(dialog, IDC_STATIC_HEX_SWATCH);
-    const POINT middle = Centre(ClientRectOf(swatch));
-    return WaitFor([&] { return Pixels(swatch, {middle.x, middle.y, middle.x + 1, middle.y + 1})[0] == colour; });
-}
+
+class HexConvertTest : public HuesmithTest {
+protected:
+    COLORREF Swatch(HWND dialog) {
+        HWND swatch = ::GetDlgItem(dialog, IDC_STATIC_HEX_SWATCH);
+        const POINT middle = Centre(ClientRectOf(swatch));
+        return Painted(swatch, {middle.x, middle.y, middle.x + 1, middle.y + 1})[0];
+    }
+};
 
 TEST_F(HexConvertTest, FieldsKeepInStepANegativeOneIsRefusedAndOkAppliesTheColour) {
-    Start(WithCatalogue(CatalogueBytes({{"白", "しろ", 255, 255, 255},
+    Start({.catalogue = CatalogueBytes({{"白", "しろ", 255, 255, 255},
                                         {"朱色", "しゅいろ", 255, 10, 0},
                                         {"黒", "くろ", 0, 0, 0},
-                                        {"緋色", "ひいろ", 255, 10, 8}})));
+                                        {"緋色", "ひいろ", 255, 10, 8}})});
     ChooseEntry(1);
     PressCtrl('H');
     HWND dialog = WaitForDialog("16進数変換");
     EXPECT_EQ(Shown(dialog), "FF A 0 #FF0A00 255 10 0") << "opened with the current colour, without padding";
-    EXPECT_TRUE(SwatchShows(dialog, RGB(255, 10, 0))) << "opened: swatch";
+    EXPECT_EQ(Swatch(dialog), RGB(255, 10, 0)) << "opened: swatch";
     TypeInto(dialog, IDC_EDIT_HEX_GREEN, "8");
     EXPECT_EQ(Shown(dialog), "FF 8 0 #FF0800 255 8 0") << "8 typed over green";
-    EXPECT_TRUE(SwatchShows(dialog, RGB(255, 8, 0))) << "swatch follows green";
+    EXPECT_EQ(Swatch(dialog), RGB(255, 8, 0)) << "swatch follows green";
     TypeInto(dialog, IDC_EDIT_HEX_HTML_CODE, "12AB3C");  // keys without shift: "12ab3c"
     EXPECT_EQ(Shown(dialog), "12 AB 3C 12ab3c 18 171 60") << "a typed code: fields upper-cased, the code as typed";
     ClickButton(dialog, IDCANCEL);

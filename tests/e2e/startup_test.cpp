@@ -33,9 +33,7 @@ TEST_F(StartupTest, ShowsTheWholeCatalogueOnWhiteAndWritesTheDefaultsAtClose) {
 }
 
 TEST_F(StartupTest, DataFileThatCannotBeOpenedIsReportedAndEndsTheProgram) {
-    Files none;
-    none.catalogue.reset();
-    Launch(none);
+    Launch({.catalogue = std::nullopt});
     EXPECT_EQ(AnswerMessage(), Utf8(FileInFolder(L"Huesmith.csv").wstring()) + "\nファイルを開けませんでした。");
     EXPECT_TRUE(Process().WaitForExit() && Process().ExitCode() == 0) << "the program ends after OK";
     EXPECT_FALSE(ReadFile(L"Huesmith.ini")) << "no settings written";

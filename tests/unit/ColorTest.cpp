@@ -29,7 +29,6 @@ TEST(ColorCode, TypedPastedAndCopiedCodes) {
         {"\x82\xa0\x82\xa2\x82\xa4", {ChannelValues{0, 0, 0}, std::nullopt}, "six from a lead byte"},
         {"ff80", {std::nullopt, std::nullopt}, "too short"},
         {"#ff80000", {std::nullopt, ChannelValues{0xf8, 0, 0}}, "longer than a code: the last six pasted"},
-        {"#FF8000\r\n", {std::nullopt, orange}, "a copied code and its line break"},
         {"FF8000 \t \r\n\r\n", {std::nullopt, orange}, "exactly six once the blanks are gone"},
         {"FF80\r\n", {orange, std::nullopt}, "a line break: typed it reads 00, pasted it goes, leaving five"},
     };
@@ -44,10 +43,7 @@ TEST(ColorCode, TypedPastedAndCopiedCodes) {
 }
 
 TEST(ColorCode, FieldsAndTheCodeRecomposedFromThem) {
-    EXPECT_EQ(FormatHtmlCode(171, 205, 0), "#ABCD00") << "two upper-case digits each, red first";
-    EXPECT_EQ(HexFieldFromPair("0a"), "A") << "a pair's field is its value, unpadded";
-    EXPECT_EQ(HexFieldFromPair("zz"), "0") << "no digits";
-    EXPECT_EQ(HexFieldFromPair("-f"), "-F") << "a refused pair shows as typed";
+    EXPECT_EQ(HexFieldFromPair("zz"), "0") << "a pair without digits is 0";
     const Case<std::tuple<ColorChannel, const char*, const char*, const char*>, std::string> cases[] = {
         {{ColorChannel::Green, "1", "8", ""}, "#010800", "the changed field as two digits, others padded, empty 00"},
         {{ColorChannel::Red, "z", "a", "z"}, "#000A0Z", "a changed z reads 0, another's stays as typed"},
@@ -71,9 +67,7 @@ Triple ToHls(const Triple& rgb) {
 // watch), a hue still on its circle.
 TEST(ColorHls, WorkedColoursAndChannelsOutsideTheByteRange) {
     const Case<Triple, Triple> cases[] = {
-        {{128, 128, 128}, {666, 0, 502}, "grey"},
         {{255, 255, 0}, {166, 1000, 500}, "yellow: red and green share the maximum"},
-        {{0, 0, 255}, {666, 1000, 500}, "blue"},
         {{255, 128, 0}, {83, 1000, 500}, "orange"},
         {{255, 0, 1}, {999, 1000, 500}, "hue wraps below 0"},
         {{100, 50, 50}, {0, 333, 294}, "dark: room is max + min"},
@@ -89,20 +83,14 @@ TEST(ColorHls, WorkedColoursAndChannelsOutsideTheByteRange) {
     }
 }
 
-TEST(ColorLab, WorkedValuesAndTheRecordsCopyOfThem) {
-    const Case<Triple, std::array<double, 3>> cases[] = {
-        {{0, 0, 0}, {0.0, 0.0, 0.0}, "black"},
-        {{255, 255, 255}, {726.877362, -31.093026, 14.079459}, "white"},
-        {{255, 0, 0}, {475.882961, 581.893254, 820.487864}, "red"},
-    };
-    for (const auto& [rgb, lab, what] : cases) {
-        std::array<double, 3> computed{-1.0, -1.0, -1.0};
-        RgbToLab(rgb[0], rgb[1], rgb[2], computed[0], computed[1], computed[2]);
-        for (std::size_t i = 0; i < 3; ++i) EXPECT_NEAR(computed[i], lab[i], 1e-6) << what << ", value " << i;
-        // The record's stored values must be the very same doubles, or searches would differ.
-        const CColorRecord record("n", "r", rgb[0], rgb[1], rgb[2]);
-        EXPECT_EQ((std::array{record.GetLabL(), record.GetLabA(), record.GetLabB()}), computed) << what;
-    }
+TEST(ColorLab, WorkedValueAndTheRecordsCopyOfIt) {
+    const std::array<double, 3> red{475.882961, 581.893254, 820.487864};
+    std::array<double, 3> computed{-1.0, -1.0, -1.0};
+    RgbToLab(255, 0, 0, computed[0], computed[1], computed[2]);
+    for (std::size_t i = 0; i < 3; ++i) EXPECT_NEAR(computed[i], red[i], 1e-6) << "red, value " << i;
+    // The record's stored values must be the very same doubles, or searches would differ.
+    const CColorRecord record("n", "r", 255, 0, 0);
+    EXPECT_EQ((std::array{record.GetLabL(), record.GetLabA(), record.GetLabB()}), computed) << "the record's copy";
 }
 
 }  // namespace

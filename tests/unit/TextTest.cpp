@@ -6,7 +6,6 @@
 #include <tuple>
 
 #include "app/MainCaption.h"
-#include "controls/HyperLinkRules.h"
 #include "controls/LinkText.h"
 #include "framework/Cp932.h"
 #include "framework/CrtNumber.h"
@@ -42,7 +41,6 @@ TEST(CrtNumber, ReadsLikeTheCRuntime) {
         {" \t\r\n\v\f-5", {-5, -5, -5}, "white space and a sign"},
         {"12aBc", {12, 0x12abc, std::nullopt}, "stops at a non-digit; hexadecimal digits of either case"},
         {"- 5", {0, 0, std::nullopt}, "blank after the sign"},
-        {"", {0, 0, std::nullopt}, "no digits"},
         {"0x1F", {0, 0x1f, std::nullopt}, "0x prefix"},
         {"2147483647", {INT_MAX, INT_MAX, INT_MAX}, "largest 32-bit value"},
         {"-2147483648", {INT_MIN, INT_MIN, INT_MIN}, "smallest 32-bit value"},
@@ -63,7 +61,6 @@ TEST(HelpDocument, TakesTheProgramsPlaceWithTheHtmExtension) {
     const Case<const char*, std::string> cases[] = {
         {"C:\\Tools\\Hue.smith.EXE", "C:\\Tools\\Hue.smith.htm", "last dot only"},
         {"C:\\v1.2\\Huesmith", "C:\\v1.2\\Huesmith.htm", "dot in a folder, none in the name"},
-        {"Z:/v1.2/Huesmith", "Z:/v1.2/Huesmith.htm", "forward slashes"},
         {"C:\\Tools\\.exe", "C:\\Tools\\.exe.htm", "a leading dot is part of the name"},
         // 表 is 0x95 0x5C: its trail byte has a backslash's value.
         {"C:\\x\\\x95\x5c.exe", "C:\\x\\\x95\x5c.htm", "name 表.exe: the dot follows a trail byte of 0x5C"},
@@ -83,7 +80,6 @@ TEST(TextFormat, SubstitutesArgumentsAndSplitsFields) {
 
 TEST(MainCaption, RecognisesOnlyTheFramesOwnCaption) {
     EXPECT_TRUE(IsMainCaption(FormatMainCaption("Huesmith", 0), "Huesmith")) << "Huesmith - 0";
-    EXPECT_FALSE(IsMainCaption("Huesmith", "Huesmith")) << "the bare title before the list is filled";
     EXPECT_FALSE(IsMainCaption("Huesmith - ", "Huesmith")) << "no count";
     EXPECT_FALSE(IsMainCaption("Huesmithy - 3", "Huesmith")) << "a longer title";
     EXPECT_FALSE(IsMainCaption("Notepad - Huesmith - 3", "Huesmith")) << "the title further on";
@@ -107,34 +103,6 @@ TEST(HtmCommandLine, CutsThePlaceholderAndAppendsTheUrl) {
     const std::string longUrl = "https://example.org/?" + std::string(70000, 'q');
     EXPECT_EQ(BuildHtmCommandLine(longProgram + " \"%1\"", longUrl), longProgram + " " + longUrl)
         << "long command and long URL";
-}
-
-TEST(LinkText, ErrorLinesAndMailTargets) {
-    const std::string head = "Can't open link:\n\n";
-    EXPECT_EQ(LinkErrorText(0), head + "The operating system is out\nof memory or resources.") << "the first code";
-    EXPECT_EQ(LinkErrorText(1), head + "Unknown Error (1) occurred.") << "a code without a line";
-    EXPECT_EQ(MailtoUrl("a@b.example", u8"Huesmithに関して a+b&c=d?e#f%g/h-._~"),
-              "mailto:a@b.example?subject=Huesmith%E3%81%AB%E9%96%A2%E3%81%97%E3%81%A6"
-              "%20a%2Bb%26c%3Dd%3Fe%23f%25g%2Fh-._~")
-        << "UTF-8 bytes, delimiters and the blank escaped; unreserved characters kept";
-}
-
-TEST(LinkLook, HoverBeatsFocusWhichBeatsVisitedAndTheWindowFitsItsText) {
-    EXPECT_EQ(LinkTextColor({.focus = true, .visited = true}), kLinkFocusColor) << "focused, visited";
-    EXPECT_EQ(LinkTextColor({.hover = true, .hoverColor = true, .focus = true, .visited = true}), kLinkHoverColor)
-        << "hovered with the hover style";
-    EXPECT_EQ(LinkTextColor({.hover = true, .hoverColor = false, .visited = true}), kLinkVisitedColor)
-        << "hovered without the hover style";
-    // Windows of 100 x 16 client pixels: a plain one, and one framed by a 2-pixel border.
-    const LinkBox plain{10, 20, 110, 36};
-    const LinkBox framed{10, 20, 114, 40};
-    const Case<std::tuple<LinkBox, int, int, int, int, LinkAlign, bool>, LinkBox> cases[] = {
-        {{plain, 100, 16, 60, 12, LinkAlign::Right, false}, {50, 20, 110, 32}, "right"},
-        {{plain, 100, 16, 61, 12, LinkAlign::Centre, true}, {29, 22, 91, 34}, "centred; odd slack goes to the text"},
-        {{framed, 100, 16, 60, 12, LinkAlign::Left, false}, {10, 20, 74, 36}, "left; the border stays around it"},
-        {{plain, 100, 16, 150, 20, LinkAlign::Left, false}, {10, 20, 160, 40}, "a longer text widens the control"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(std::apply(FitLinkToText, c.in), c.out) << c.what;
 }
 
 }  // namespace
