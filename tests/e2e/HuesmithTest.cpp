@@ -33,12 +33,10 @@ const std::vector<ColourEntry>& SampleCatalogue() {
 
 void HuesmithTest::Stop() {
     m_hook.Reset();
-    if (m_program && m_program->IsRunning()) {
-        // Closing under an open dialog would tear the frame down beneath it: kill instead.
-        if (m_frame && Dialogs().empty()) {
-            ::PostMessageW(m_frame, WM_CLOSE, 0, 0);
-            m_program->WaitForExit(kCloseWait);
-        }
+    // Closing under an open dialog would tear the frame down beneath it: then it is killed.
+    if (m_program && m_program->IsRunning() && m_frame && Dialogs().empty()) {
+        ::PostMessageW(m_frame, WM_CLOSE, 0, 0);
+        m_program->WaitForExit(kCloseWait);
     }
     m_program.reset();
     m_folder.reset();
@@ -49,13 +47,8 @@ void HuesmithTest::Launch(const Files& files) {
     m_folder.emplace(files.subfolder);
     if (files.catalogue) m_folder->Write(L"Huesmith.csv", *files.catalogue);
     if (files.settings) m_folder->Write(L"Huesmith.ini", Cp932(*files.settings));
-    m_exe = BesideDriver(L"Huesmith.exe");
-    if (files.programCopy) {
-        std::filesystem::copy_file(m_exe, FileInFolder(L"Huesmith.exe"));
-        m_exe = FileInFolder(L"Huesmith.exe");
-    }
     m_frame = nullptr;
-    m_program.emplace(m_exe, Folder());
+    m_program.emplace(BesideDriver(L"Huesmith.exe"), Folder());
 }
 
 void HuesmithTest::Start(const Files& files, std::chrono::milliseconds timeout) {
@@ -66,7 +59,7 @@ void HuesmithTest::Start(const Files& files, std::chrono::milliseconds timeout) 
 void HuesmithTest::Restart(std::chrono::milliseconds timeout) {
     m_hook.Reset();
     m_program.reset();
-    m_program.emplace(m_exe, Folder());
+    m_program.emplace(BesideDriver(L"Huesmith.exe"), Folder());
     WaitForFrame(timeout);
 }
 
@@ -167,7 +160,7 @@ HuesmithTest::MenuMarks HuesmithTest::Menu(int commandId) {
     Block().id = commandId;
     const auto& block = Call(probe::Request::MenuItem);
     const bool checked = (block.menuState & MFS_CHECKED) != 0;
-    return {checked, checked && (block.menuType & MFT_RADIOCHECK) != 0, (block.menuState & MFS_GRAYED) != 0};
+    return {checked, checked && (block.menuType & MFT_RADIOCHECK) != 0};
 }
 
 RECT HuesmithTest::AskRect(HWND window, UINT message, WPARAM wParam, const RECT& seed) {
@@ -192,14 +185,6 @@ std::vector<HWND> HuesmithTest::Dialogs() {
     return dialogs;
 }
 
-std::vector<HWND> HuesmithTest::MessageBoxes() {
-    std::vector<HWND> boxes;
-    for (HWND d : Dialogs()) {
-        if (IsMessageBox(d)) boxes.push_back(d);
-    }
-    return boxes;
-}
-
 HWND HuesmithTest::FindDialog(std::string_view captionStart) {
     for (HWND d : Dialogs()) {
         const std::string caption = TextOf(d);
@@ -217,12 +202,17 @@ HWND HuesmithTest::WaitForDialog(std::string_view captionStart) {
 }
 
 std::string HuesmithTest::AnswerMessage(int buttonId) {
-    std::vector<HWND> boxes;
-    WaitFor([&] { return (boxes = MessageBoxes()).size() == 1; });
-    if (boxes.size() != 1) return "(" + std::to_string(boxes.size()) + " message boxes)";
-    const std::string text = TextOf(::GetDlgItem(boxes.front(), kMessageTextId));
-    PressButton(boxes.front(), buttonId);
-    WaitFor([&] { return MessageBoxes().empty(); });
+    const auto boxes = [this] {
+        auto dialogs = Dialogs();
+        std::erase_if(dialogs, [](HWND d) { return !IsMessageBox(d); });
+        return dialogs;
+    };
+    std::vector<HWND> shown;
+    WaitFor([&] { return (shown = boxes()).size() == 1; });
+    if (shown.size() != 1) return "(" + std::to_string(shown.size()) + " message boxes)";
+    const std::string text = TextOf(::GetDlgItem(shown.front(), kMessageTextId));
+    PressButton(shown.front(), buttonId);
+    WaitFor([&] { return boxes().empty(); });
     return text;
 }
 

@@ -44,7 +44,6 @@ struct Files {
     std::optional<std::string> catalogue = CatalogueBytes(SampleCatalogue());  // none: no data file
     std::optional<std::string> settings;  // UTF-8 text, written as code page 932; none: no file
     std::wstring subfolder;               // where the program runs inside the fresh folder
-    bool programCopy = false;             // a copy of Huesmith.exe alone, no help document beside it
 };
 
 class HuesmithTest : public ::testing::Test {
@@ -73,7 +72,6 @@ protected:
     HWND View() const { return ::GetDlgItem(m_frame, AFX_IDW_PANE_FIRST); }
     HWND Control(int id) const { return ::GetDlgItem(View(), id); }
     std::string Title() { return TextOf(m_frame); }
-    std::string StatusText() { return TextOf(::GetDlgItem(m_frame, AFX_IDW_STATUS_BAR)); }
     bool Checked(int controlId) { return IsChecked(Control(controlId)); }
     Texts Fields() { return {DlgText(View(), IDC_EDIT_RED), DlgText(View(), IDC_EDIT_GREEN), DlgText(View(), IDC_EDIT_BLUE)}; }
     std::vector<int> Sliders();
@@ -83,6 +81,11 @@ protected:
     std::vector<COLORREF> Painted(HWND window, const RECT& clientRect) {
         Sync();
         return Pixels(window, clientRect);
+    }
+    // The middle pixel of a control (a swatch), once painted.
+    COLORREF MiddleOf(HWND control) {
+        const POINT middle = Centre(ClientRectOf(control));
+        return Painted(control, {middle.x, middle.y, middle.x + 1, middle.y + 1})[0];
     }
     std::vector<COLORREF> StripPixels() { return Painted(View(), kPreviewStrip); }
     COLORREF StripBackground() { return Painted(View(), {0, 138, 1, 139}).front(); }  // no text reaches it
@@ -101,7 +104,7 @@ protected:
     void Sync() { Call(probe::Request::Ping); }
     bool SyncInput() { return WaitFor([this] { return Call(probe::Request::Ping).pendingInput == 0; }); }
     struct MenuMarks {
-        bool checked, radio, grayed;
+        bool checked, radio;
     };
     // The item's marks after the update handlers ran, as a user sees them on opening the menu.
     MenuMarks Menu(int commandId);
@@ -112,7 +115,6 @@ protected:
 
     // The program's visible dialogs (class "#32770"): its own, the common ones, message boxes.
     std::vector<HWND> Dialogs();
-    std::vector<HWND> MessageBoxes();
     // The program's own dialog whose caption begins with the text, or null; one that is still
     // being built has no caption yet and counts once it has one.
     HWND FindDialog(std::string_view captionStart);
@@ -139,7 +141,6 @@ private:
     void Stop();
 
     std::optional<TempFolder> m_folder;  // first: removed after the program has ended
-    std::filesystem::path m_exe;
     std::optional<Program> m_program;
     HWND m_frame = nullptr;
     // The probe: its DLL, the shared block and the hook that loads it into the program.

@@ -1,9 +1,8 @@
 #include "tests/e2e/LinkHandlers.h"
 
-#include <fstream>
+#include <sstream>
 #include <stdexcept>
 
-#include "tests/e2e/Program.h"
 
 namespace e2e {
 namespace {
@@ -46,22 +45,15 @@ ClassesOverride::~ClassesOverride() {
     }
 }
 
-LinkSink::LinkSink() : m_log(TempFolder::NewPath().wstring() + L".txt") {}
-
-LinkSink::~LinkSink() {
-    std::error_code ec;
-    std::filesystem::remove(m_log, ec);
-}
-
 std::wstring LinkSink::OpenCommand() const {
-    return L"\"" + BesideDriver(L"huesmith_link_sink.exe").wstring() + L"\" \"" + m_log.wstring() + L"\" \"%1\"";
+    return L"\"" + BesideDriver(L"huesmith_link_sink.exe").wstring() + L"\" \"" + m_folder.File(L"opened.txt").wstring() + L"\" \"%1\"";
 }
 
 std::vector<std::string> LinkSink::WaitForOpened(size_t count) const {
     std::vector<std::string> lines;
     WaitFor([&] {
         lines.clear();
-        std::ifstream in(m_log);
+        std::istringstream in(m_folder.Read(L"opened.txt").value_or(""));
         for (std::string line; std::getline(in, line);) lines.push_back(line);
         return lines.size() >= count;
     });

@@ -4,10 +4,11 @@
 
 #include <windows.h>
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "tests/e2e/Program.h"
 
 namespace e2e {
 
@@ -32,15 +33,13 @@ inline std::wstring OpenCommandKey(const std::wstring& classKey) { return classK
 
 class LinkSink {
 public:
-    LinkSink();
-    ~LinkSink();
     // `"huesmith_link_sink.exe" "<log>" "%1"`: the sink appends each target it gets to the log.
     std::wstring OpenCommand() const;
     // The targets so far (UTF-8), once the sink has been started `count` times.
     std::vector<std::string> WaitForOpened(size_t count) const;
 
 private:
-    std::filesystem::path m_log;
+    TempFolder m_folder;  // holds the log
 };
 
 }  // namespace e2e

@@ -14,8 +14,9 @@ constexpr int kStartAttempts = 5;
 
 }  // namespace
 
-// Fixed width, so that every folder's path has the same length.
-std::filesystem::path TempFolder::NewPath() {
+namespace {
+
+std::filesystem::path NewFolderPath() {
     static std::atomic<unsigned> s_serial{0};
     wchar_t temp[MAX_PATH + 1] = {};
     if (::GetTempPathW(MAX_PATH + 1, temp) == 0) throw std::runtime_error("no temporary directory");
@@ -24,6 +25,8 @@ std::filesystem::path TempFolder::NewPath() {
                   s_serial++ & 0xFFFFu);
     return std::filesystem::path(temp) / name;
 }
+
+}  // namespace
 
 std::filesystem::path BesideDriver(const wchar_t* name) {
     std::wstring path(MAX_PATH, L'\0');
@@ -34,7 +37,7 @@ std::filesystem::path BesideDriver(const wchar_t* name) {
 }
 
 TempFolder::TempFolder(std::wstring_view innerName)
-    : m_root(NewPath()), m_path(innerName.empty() ? m_root : m_root / innerName) {
+    : m_root(NewFolderPath()), m_path(innerName.empty() ? m_root : m_root / innerName) {
     std::filesystem::create_directories(m_path);
 }
 

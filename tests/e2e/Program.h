@@ -26,8 +26,6 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
     ~TempFolder();
 
-    // A path under the temporary directory that nothing uses yet.
-    static std::filesystem::path NewPath();
     const std::filesystem::path& Path() const { return m_path; }
     std::filesystem::path File(std::wstring_view name) const { return m_path / name; }
     void Write(std::wstring_view name, std::string_view bytes) const;

@@ -1,15 +1,14 @@
 // The eyedropper: Ctrl+S covers the screen and shows the magnifier, which enlarges the pixels
-// around the cursor (here over a picture of the driver's own, every pixel of it known), gets out of
-// the cursor's way, moves the cursor with the arrow keys, and ends with a pick or a cancel.
+// around the cursor, gets out of the cursor's way, moves the cursor with the arrow keys, and ends
+// with a pick or a cancel. The cursor is put beside the preview text on an orange strip, where the
+// pixels around it differ both ways.
 #include "tests/e2e/HuesmithTest.h"
-#include "tests/e2e/PatternWindow.h"
 
 namespace e2e {
 namespace {
 
-constexpr int kMagnifierSide = 154;               // the window, border included
-constexpr RECT kPictureRect{400, 300, 700, 600};  // clear of the main window and both corners
-constexpr POINT kInPicture{520, 420};
+constexpr int kMagnifierSide = 154;  // the window, border included
+constexpr COLORREF kOrange = RGB(255, 128, 0);
 
 std::string Describe(POINT p) { return std::to_string(p.x) + ", " + std::to_string(p.y); }
 POINT CursorNow() {
@@ -17,6 +16,8 @@ POINT CursorNow() {
     ::GetCursorPos(&p);
     return p;
 }
+// The 22 x 22 screen pixels the magnifier enlarges for a cursor at p, which is the 11th of them.
+std::vector<COLORREF> Around(POINT p) { return Pixels(nullptr, {p.x - 10, p.y - 10, p.x + 12, p.y + 12}); }
 
 class EyedropperTest : public HuesmithTest {
 protected:
@@ -45,7 +46,7 @@ protected:
     }
     // Waits until each picture pixel shows its source pixel seven times enlarged, the cursor's in
     // the block at 70, and the lines around that block are dotted black and white.
-    bool ShowsPictureAround(HWND magnifier, POINT cursor) {
+    bool Shows(HWND magnifier, const std::vector<COLORREF>& source) {
         return WaitFor([&] {
             const RECT client = ClientRectOf(magnifier);
             const auto shown = Painted(magnifier, client);
@@ -54,8 +55,7 @@ protected:
                 for (int x = 0; x < Width(client); ++x) {
                     const COLORREF got = shown[static_cast<size_t>(y * Width(client) + x)];
                     const bool line = x == 69 || x == 77 || y == 69 || y == 77;
-                    wrong += line ? got != kBlack && got != kWhite
-                                  : got != PatternWindow::ColourAt({cursor.x - 10 + x / 7, cursor.y - 10 + y / 7});
+                    wrong += line ? got != kBlack && got != kWhite : got != source[static_cast<size_t>(y / 7 * 22 + x / 7)];
                 }
             }
             return wrong == 0 && CountOf(shown, kBlack) > 0 && CountOf(shown, kWhite) > 0;
@@ -80,55 +80,51 @@ protected:
 
 TEST_F(EyedropperTest, MagnifierShowsTheScreenKeepsOutOfTheCursorsWayAndPicksTheExactPixel) {
     Start();
-    std::optional<PatternWindow> picture(std::in_place, kPictureRect);
-    PlaceCursor(kInPicture);
+    SetClipboardBytes("#FF8000");
+    PressCtrl('V');
+    const auto strip = StripPixels();
+    const int middle = Height(kPreviewStrip) / 2;
+    const auto text = std::find_if(strip.begin() + middle * Width(kPreviewStrip), strip.end(), [](COLORREF c) {
+        return c != kOrange;
+    });
+    POINT beside{static_cast<LONG>(text - strip.begin()) % Width(kPreviewStrip) - 1, kPreviewStrip.top + middle};
+    ::ClientToScreen(View(), &beside);
+    const auto besideText = Around(beside);
+    PlaceCursor(beside);
     HWND magnifier = StartEyedropper();
-    ASSERT_NE(magnifier, nullptr) << "Ctrl+S shows the magnifier";
     EXPECT_TRUE(WindowRectOf(magnifier).left == 0 && WindowRectOf(magnifier).top == 0 && IsTopmost(magnifier))
         << "topmost, at the top-left corner";
-    EXPECT_TRUE(ShowsPictureAround(magnifier, kInPicture)) << "the picture at the start";
-    picture.reset();  // the cover's copy stays: what the user saw when the eyedropper started
-    PlaceCursor({kInPicture.x + 37, kInPicture.y + 53});
-    EXPECT_TRUE(ShowsPictureAround(magnifier, {kInPicture.x + 37, kInPicture.y + 53})) << "after the mouse moved";
+    EXPECT_TRUE(Shows(magnifier, besideText)) << "the picture around the cursor";
     PlaceCursor({50, 50});
     EXPECT_TRUE(WaitFor([&] { return WindowRectOf(magnifier).bottom == ::GetSystemMetrics(SM_CYSCREEN); }))
         << "the cursor in its square sends the magnifier to the bottom-left corner";
-    PlaceCursor({50, ::GetSystemMetrics(SM_CYSCREEN) - 50});
-    EXPECT_TRUE(WaitFor([&] { return WindowRectOf(magnifier).top == 0; })) << "and from there back to the top";
     // The last column and row but one are the limits.
     const POINT corner{::GetSystemMetrics(SM_CXSCREEN) - 2, ::GetSystemMetrics(SM_CYSCREEN) - 2};
     for (const auto& [from, key, to] :
          {std::tuple{POINT{600, 450}, VK_LEFT, POINT{599, 450}}, {POINT{600, 450}, VK_UP, POINT{600, 449}},
-          {POINT{600, 450}, VK_RIGHT, POINT{601, 450}}, {POINT{600, 450}, VK_DOWN, POINT{600, 451}},
-          {corner, VK_RIGHT, corner}, {corner, VK_DOWN, corner}}) {
+          {POINT{corner.x - 1, 450}, VK_RIGHT, POINT{corner.x, 450}}, {corner, VK_RIGHT, corner},
+          {POINT{600, corner.y - 1}, VK_DOWN, POINT{600, corner.y}}, {corner, VK_DOWN, corner}}) {
         PlaceCursor(from);
         PressKey(static_cast<WORD>(key));
         SyncInput();
         WaitFor([&] { return Describe(CursorNow()) == Describe(to); });
         EXPECT_EQ(Describe(CursorNow()), Describe(to)) << "key " << key << " from " << Describe(from);
     }
-    PressKey(VK_RETURN);
     PressKey(VK_ESCAPE);
-    EXPECT_TRUE(Ended() && Fields() == (Texts{"255", "255", "255"})) << "Enter does nothing, Escape cancels";
+    EXPECT_TRUE(Ended() && Fields() == (Texts{"255", "128", "0"})) << "Escape cancels";
 
-    picture.emplace(kPictureRect);
-    PlaceCursor(kInPicture);
-    ASSERT_TRUE(ShowsPictureAround(StartEyedropper(), kInPicture));
-    const COLORREF expected = PatternWindow::ColourAt(kInPicture);
-    const Texts channels{std::to_string(GetRValue(expected)), std::to_string(GetGValue(expected)),
-                         std::to_string(GetBValue(expected))};
-    Click(kInPicture);
-    EXPECT_TRUE(Ended() && WaitFor([&] { return Fields() == channels; })) << "a click picks the pixel under the cursor";
-    EXPECT_TRUE(Selection() != CB_ERR && StripBackground() == expected) << "the nearest name, the background";
+    PressCtrl('T');  // picks now go to the text; the strip stays orange
+    PlaceCursor(beside);
+    ASSERT_TRUE(Shows(StartEyedropper(), besideText));
+    Click(beside);
+    EXPECT_TRUE(Ended() && WaitFor([&] { return Fields() == Texts{"255", "128", "0"}; })) << "a click picks the pixel";
+    EXPECT_EQ(Selection(), 4) << "and selects the nearest name, ﾃｽﾄ黄";
     // A run with the mouse where the last drawing left it draws nothing until the mouse moves; a
     // pick then still takes the pixel under the cursor.
     ChooseEntry(0);
     StartEyedropper();
     PressKey(VK_SPACE);
-    EXPECT_TRUE(Ended() && WaitFor([&] { return Fields() == channels; })) << "Space before any drawing picks";
-    CURSORINFO cursor{};
-    cursor.cbSize = sizeof(cursor);
-    EXPECT_TRUE(::GetCursorInfo(&cursor) && (cursor.flags & CURSOR_SHOWING)) << "the cursor is visible after the runs";
+    EXPECT_TRUE(Ended() && WaitFor([&] { return Fields() == Texts{"255", "128", "0"}; })) << "Space before any drawing";
 }
 
 }  // namespace

@@ -1,16 +1,24 @@
-// Start-up: the state a user finds and the settings a first run leaves, a data file that cannot be
-// opened, and the single copy.
+// Start-up and the settings: the state a user finds and the settings a first run leaves, a data
+// file that cannot be opened, the single copy, saved settings applied and written back, the menu's
+// prompts and window options, garbage in the settings file and a file that cannot be written.
 #include <algorithm>
 
 #include "tests/e2e/HuesmithTest.h"
-#include "tests/e2e/PatternWindow.h"
 
 namespace e2e {
 namespace {
 
 using StartupTest = HuesmithTest;
 
-TEST_F(StartupTest, ShowsTheWholeCatalogueOnWhiteAndWritesTheDefaultsAtClose) {
+RECT WorkArea() {
+    RECT work{};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    return work;
+}
+
+bool StatusBarShown(HWND frame) { return ::IsWindowVisible(::GetDlgItem(frame, AFX_IDW_STATUS_BAR)) != FALSE; }
+
+TEST_F(StartupTest, ShowsTheCatalogueOnWhiteTakesTheMenusOptionsAndWritesThemAtClose) {
     Start();
     EXPECT_EQ(Title(), "Huesmith - 5") << "caption counts the entries";
     EXPECT_TRUE(Checked(IDC_RADIO_BACK) && !Checked(IDC_RADIO_TEXT)) << "背景色 chosen";
@@ -18,18 +26,35 @@ TEST_F(StartupTest, ShowsTheWholeCatalogueOnWhiteAndWritesTheDefaultsAtClose) {
     Texts expected;
     for (const auto& entry : SampleCatalogue()) expected.push_back(ListText(entry));
     EXPECT_EQ(Listed(), expected) << "list in file order, Shift-JIS traps intact";
-    EXPECT_EQ(Selection(), CB_ERR) << "nothing selected";
-    EXPECT_EQ(StatusText(), "ﾚﾃﾞｨ");
     const auto strip = StripPixels();
-    EXPECT_TRUE(StripBackground() == kWhite && CountOf(strip, kBlack) > 0) << "black text on white";
     // Smoothed black on white is greys only; anything else is a control or the form showing through.
-    EXPECT_TRUE(std::all_of(strip.begin(), strip.end(), [](COLORREF c) {
-        return GetRValue(c) == GetGValue(c) && GetGValue(c) == GetBValue(c);
-    })) << "nothing but the preview inside the strip";
-    EXPECT_FALSE(ReadFile(L"Huesmith.ini")) << "nothing written while running";
+    EXPECT_TRUE(StripBackground() == kWhite && CountOf(strip, kBlack) > 0 &&
+                std::all_of(strip.begin(), strip.end(), [](COLORREF c) { return GetRValue(c) == GetBValue(c); }))
+        << "black text on white, nothing but the preview inside the strip";
+
+    const CHandle<HWND, &::DestroyWindow> other(::CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 600, 500,
+                                                                   100, 100, nullptr, nullptr, nullptr, nullptr));
+    ASSERT_TRUE(MakeForeground(other.Get())) << "another program's window in front";
+    Program second(BesideDriver(L"Huesmith.exe"), Folder());
+    EXPECT_TRUE(second.WaitForExit()) << "a second copy ends by itself";
+    EXPECT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == Frame(); })) << "the first copy comes forward";
+    EXPECT_FALSE(ReadFile(L"Huesmith.ini")) << "nothing written while running, by either copy";
+
+    const RECT frame = WindowRectOf(Frame());
+    const int bar = Height(WindowRectOf(::GetDlgItem(Frame(), AFX_IDW_STATUS_BAR)));
+    Command(ID_VIEW_STATUS_BAR);
+    EXPECT_FALSE(StatusBarShown(Frame()) || Menu(ID_VIEW_STATUS_BAR).checked) << "hidden, unchecked";
+    EXPECT_EQ(Height(WindowRectOf(Frame())), Height(frame) - bar) << "hidden: the frame shorter by the bar";
+    Command(ID_VIEW_STATUS_BAR);
+    EXPECT_TRUE(StatusBarShown(Frame()) && Menu(ID_VIEW_STATUS_BAR).checked) << "shown, checked";
+    EXPECT_EQ(Height(WindowRectOf(Frame())), Height(frame)) << "shown: the frame as before";
+    Command(ID_VIEW_TOPMOST);
+    EXPECT_TRUE(IsTopmost(Frame()) && Menu(ID_VIEW_TOPMOST).checked) << "toggled: topmost";
+    Command(ID_VIEW_STATUS_BAR);
     Close();
-    EXPECT_EQ(Settings(), "[Window]\r\nLeft=0\r\nTop=0\r\nWndStyle=0\r\nStatusBar=1\r\n"
-                          "[Option]\r\nPreview=Test Print...\r\nCopy=#\r\nUpperLower=0\r\n");
+    EXPECT_EQ(Settings(), "[Window]\r\nLeft=0\r\nTop=0\r\nWndStyle=1\r\nStatusBar=0\r\n"
+                          "[Option]\r\nPreview=Test Print...\r\nCopy=#\r\nUpperLower=0\r\n")
+        << "the options as toggled, the rest as the defaults";
 }
 
 TEST_F(StartupTest, DataFileThatCannotBeOpenedIsReportedAndEndsTheProgram) {
@@ -39,13 +64,59 @@ TEST_F(StartupTest, DataFileThatCannotBeOpenedIsReportedAndEndsTheProgram) {
     EXPECT_FALSE(ReadFile(L"Huesmith.ini")) << "no settings written";
 }
 
-TEST_F(StartupTest, SecondStartBringsTheFirstForwardAndEnds) {
-    Start();
-    const PatternWindow other({600, 500, 700, 600}, true);
-    Program second(BesideDriver(L"Huesmith.exe"), Folder());
-    EXPECT_TRUE(second.WaitForExit()) << "the second copy ends by itself";
-    EXPECT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == Frame(); })) << "the first copy comes forward";
-    EXPECT_FALSE(ReadFile(L"Huesmith.ini")) << "the second copy writes no settings";
+TEST_F(StartupTest, SavedSettingsComeBackAndAreWrittenBackAsTheyWere) {
+    const std::string settings = "[Window]\r\nLeft=100\r\nTop=80\r\nWndStyle=1\r\nStatusBar=0\r\n"
+                                 "[Option]\r\nPreview=見本ｻﾝﾌﾟﾙ\r\nCopy=0x\r\nUpperLower=1\r\n";
+    Start({.settings = settings});
+    EXPECT_TRUE(WindowRectOf(Frame()).left == WorkArea().left + 100 && WindowRectOf(Frame()).top == WorkArea().top + 80)
+        << "position as saved";
+    EXPECT_TRUE(IsTopmost(Frame()) && Menu(ID_VIEW_TOPMOST).checked) << "WndStyle=1: topmost, checked";
+    EXPECT_FALSE(StatusBarShown(Frame()) || Menu(ID_VIEW_STATUS_BAR).checked) << "StatusBar=0: hidden, unchecked";
+    EXPECT_EQ(Height(ClientRectOf(Frame())), Height(ClientRectOf(View()))) << "the frame holds the form alone";
+    Command(ID_EDIT_COPY);
+    EXPECT_EQ(ClipboardText(), "0xffffff") << "the saved prefix and lower case";
+    // Minimised, the frame still saves where it will be restored.
+    ::PostMessageW(Frame(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(WaitFor([&] { return ::IsIconic(Frame()) != FALSE; })) << "minimised";
+    Close();
+    EXPECT_EQ(Settings(), settings) << "written back unchanged, the position not creeping";
+}
+
+TEST_F(StartupTest, GarbageSettingsStillStartOnScreenAndAreWrittenBackAsNumbers) {
+    std::string preview;  // 3000 double-byte characters: beyond what a profile read takes
+    for (int i = 0; i < 3000; ++i) preview += "見";
+    const std::string prefix = "色" + std::string(2000, '#');
+    Start({.settings = "[Window]\r\nLeft=left\r\nTop=99999999999999999999\r\nWndStyle=-2147483648\r\n"
+                       "StatusBar=\x01\x02\r\n[Option]\r\nPreview=" +
+                       preview + "\r\nCopy=" + prefix + "\r\nUpperLower=4294967297\r\n"});
+    const RECT frame = WindowRectOf(Frame());
+    const RECT work = WorkArea();
+    RECT common{};
+    EXPECT_TRUE(::IntersectRect(&common, &frame, &work) && ::EqualRect(&common, &frame)) << "a huge Top: on screen";
+    Close();
+    EXPECT_EQ(Process().ExitCode(), 0u) << "normal end";
+    for (const char* key : {"Left", "Top", "WndStyle", "StatusBar", "UpperLower"}) {
+        EXPECT_EQ(Setting(key).find_first_not_of("-0123456789"), std::string::npos) << key << " written as an integer";
+    }
+    EXPECT_TRUE(!Setting("Preview").empty() && preview.starts_with(Setting("Preview")) && !Setting("Copy").empty() &&
+                prefix.starts_with(Setting("Copy")))
+        << "the long preview text and copy prefix never garbled";
+}
+
+TEST_F(StartupTest, ReadOnlySettingsFileAtCloseEndsNormallyAndStaysAsItWas) {
+    const std::string settings = "[Window]\r\nLeft=100\r\nTop=80\r\nWndStyle=0\r\nStatusBar=1\r\n";
+    Start({.settings = settings});
+    const auto ini = FileInFolder(L"Huesmith.ini");
+    ASSERT_TRUE(::SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_READONLY));
+    // Wine running as root writes through the attribute; a handle that shares the file for
+    // reading only makes the writes fail as the attribute alone does on Windows.
+    CHandle<HANDLE, &::CloseHandle> held(
+        ::CreateFileW(ini.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    Command(ID_VIEW_TOPMOST);  // a setting that now differs from the file
+    Close();
+    held.Reset();
+    EXPECT_EQ(Process().ExitCode(), 0u) << "normal end";
+    EXPECT_EQ(Settings(), settings) << "settings file unchanged";
 }
 
 }  // namespace

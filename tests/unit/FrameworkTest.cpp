@@ -21,7 +21,7 @@ TEST(CHandle, ClosesEachHandleExactlyOnce) {
         c = std::move(b);
         c.Attach(9);
         EXPECT_EQ(g_closed, std::vector<int>{7}) << "moves close nothing; attach closes the handle held";
-        EXPECT_EQ(c.Detach(), 9);
+        EXPECT_EQ(c.Detach(), 9) << "detach hands the handle over";
         c.Reset();
         CCounted d(11);
     }

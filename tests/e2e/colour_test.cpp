@@ -1,0 +1,132 @@
+// The current colour and the commands on it: the target radios and their shortcuts, the list, the
+// spin buttons, typed values and the sliders; copy and paste through the real clipboard and the
+// options that shape them; the inverse colour; the hex conversion dialog; the platform's colour
+// dialog; and what the preview strip shows for each.
+#include "tests/e2e/HuesmithTest.h"
+
+namespace e2e {
+namespace {
+
+using ColourTest = HuesmithTest;
+
+constexpr COLORREF kOrange = RGB(255, 128, 0);
+constexpr int kColourDialogFields[] = {706, 707, 708};  // the platform dialog's red, green and blue
+constexpr int kColourDialogDefine = 719;                // its button that opens the custom part
+
+TEST_F(ColourTest, PasteAppliesTheCodeAndCopyFollowsTheOptions) {
+    Start({.settings = "[Option]\r\nPreview=見本\r\nCopy=$\r\nUpperLower=1\r\n"});
+    NameSearch("色");
+    for (const char* pasted : {"Colour: ff8000\r\n", "#FF800"}) {  // the second is no code: nothing changes
+        SetClipboardBytes(pasted);
+        PressCtrl('V');
+        EXPECT_EQ(Fields(), (Texts{"255", "128", "0"})) << pasted;
+    }
+    EXPECT_TRUE(Title() == "Huesmith - 5" && Selection() == 4) << "all listed again, the nearest name selected";
+    EXPECT_EQ(StripBackground(), kOrange) << "the pasted colour itself becomes the background";
+
+    HWND dialog = OpenDialog(ID_TOOL_OPTION, "ｵﾌﾟｼｮﾝ");
+    EXPECT_EQ(DlgText(dialog, IDC_EDIT_PREVIEW) + DlgText(dialog, IDC_STATIC_CASE_SAMPLE), "見本rrggbb") << "opened";
+    TypeInto(dialog, IDC_EDIT_COPY_PREFIX, "ABC");
+    ClickButton(dialog, IDC_RADIO_UPPER_CASE);
+    EXPECT_EQ(DlgText(dialog, IDC_STATIC_CASE_SAMPLE) + DlgText(dialog, IDC_EDIT_COPY_PREFIX), "RRGGBB$")
+        << "upper-case sample; a case click puts the typed prefix back";
+    SetFieldText(dialog, IDC_EDIT_COPY_PREFIX, "色 #");
+    SetFieldText(dialog, IDC_EDIT_PREVIEW, "");
+    ClickButton(dialog, IDOK);
+    EXPECT_EQ(CountOf(StripPixels(), kOrange), Width(kPreviewStrip) * Height(kPreviewStrip)) << "no preview text";
+    PressCtrl('C');
+    EXPECT_EQ(ClipboardText(), "色 #FF8000") << "a double-byte prefix reaches the clipboard whole";
+    Close();
+    EXPECT_EQ(Settings(), "[Option]\r\nPreview=\r\nCopy=色 #\r\nUpperLower=0\r\n[Window]\r\nLeft=0\r\nTop=0\r\n"
+                          "WndStyle=0\r\nStatusBar=1\r\n");
+}
+
+TEST_F(ColourTest, RadiosListSpinTypingSliderInverseAndTheColourDialogSetTheColourTheStripShows) {
+    Start();
+    ASSERT_TRUE(MakeForeground(Frame()));
+    Click(Centre(WindowRectOf(Control(IDC_RADIO_TEXT))));
+    EXPECT_TRUE(WaitFor([&] { return Checked(IDC_RADIO_TEXT) && Fields() == Texts{"0", "0", "0"}; }))
+        << "a click on 文字色 loads the black text colour";
+    ChooseEntry(3);
+    EXPECT_EQ(Sliders(), (std::vector<int>{22, 94, 131})) << "藍色 chosen as text colour";
+    EXPECT_TRUE(StripBackground() == kWhite && CountOf(StripPixels(), RGB(22, 94, 131)) > 0) << "only the text";
+    PressCtrl('B');
+    EXPECT_TRUE(Checked(IDC_RADIO_BACK) && Fields() == (Texts{"255", "255", "255"}) && Selection() == 0)
+        << "Ctrl+B loads the background, 桜色 the nearest to white";
+
+    const RECT spin = WindowRectOf(Control(IDC_SPIN_RED));
+    Click({Centre(spin).x, spin.top + Height(spin) / 4});  // the up arrow
+    EXPECT_TRUE(WaitFor([&] { return Fields()[0] == "0" && Sliders()[0] == 0; })) << "255 up wraps to 0";
+    TypeInto(View(), IDC_EDIT_RED, "300");
+    EXPECT_EQ(AnswerMessage(), "0 から 255 までの整数を入力してください。") << "the standard range message";
+    EXPECT_EQ(StripBackground(), RGB(30, 255, 255)) << "the colour keeps the last good value";
+
+    RECT thumb = AskRect(Control(IDC_SLIDER_RED), TBM_GETTHUMBRECT);
+    ::MapWindowPoints(Control(IDC_SLIDER_RED), nullptr, reinterpret_cast<POINT*>(&thumb), 2);
+    const POINT from = Centre(thumb);
+    ASSERT_EQ(Drag(from, {from.x + Width(ClientRectOf(Control(IDC_SLIDER_RED))) / 2, from.y}), Control(IDC_SLIDER_RED))
+        << "the press on the thumb gives the slider the capture";
+    ASSERT_TRUE(SyncInput()) << "the drag is handled";
+    const int red = Sliders()[0];
+    EXPECT_TRUE(red > 30 && Fields()[0] == std::to_string(red)) << "the field follows the slider";
+    EXPECT_EQ(StripBackground(), RGB(red, 255, 255)) << "so does the strip";
+    EXPECT_EQ(Selection(), 0) << "the list does not follow a colour set by hand to ソーダ水色, the nearest";
+
+    PressCtrl('R');
+    EXPECT_TRUE(Checked(IDC_RADIO_TEXT) && Selection() == 1 && CountOf(StripPixels(), RGB(215, 0, 58)) > 0)
+        << "文字色 takes 紅, the farthest from white, and the text shows it";
+    PressCtrl('R');
+    EXPECT_TRUE(Checked(IDC_RADIO_BACK) && Selection() == 0 && StripBackground() == RGB(254, 244, 244))
+        << "背景色 takes 桜色, the farthest from 紅";
+    ChooseEntry(3);  // 藍色 22 94 131
+    NameSearch("紅");
+    PressCtrl('D');
+    HWND dialog = WaitForDialog("");
+    ASSERT_NE(::GetDlgItem(dialog, kColourDialogFields[0]), nullptr) << "Ctrl+D opens the colour dialog";
+    EXPECT_EQ(DlgText(dialog, 706) + " " + DlgText(dialog, 707) + " " + DlgText(dialog, 708), "22 94 131")
+        << "starts at the current colour";
+    EXPECT_TRUE(::GetWindow(dialog, GW_OWNER) == Frame() && !DlgEnabled(dialog, kColourDialogDefine)) << "fully open";
+    const char* typed[] = {"255", "128", "0"};
+    for (int i = 0; i < 3; ++i) TypeInto(dialog, kColourDialogFields[i], typed[i]);
+    ClickButton(dialog, IDOK);
+    EXPECT_TRUE(WaitFor([&] { return Fields() == Texts{"255", "128", "0"}; })) << "OK applies the chosen colour";
+}
+
+// The three hexadecimal fields, the code and the three decimals, as one text.
+std::string Shown(HWND dialog) {
+    std::string text;
+    for (int id : {IDC_EDIT_HEX_RED, IDC_EDIT_HEX_GREEN, IDC_EDIT_HEX_BLUE, IDC_EDIT_HEX_HTML_CODE, IDC_STATIC_DEC_RED,
+                   IDC_STATIC_DEC_GREEN, IDC_STATIC_DEC_BLUE}) {
+        text += (text.empty() ? "" : " ") + DlgText(dialog, id);
+    }
+    return text;
+}
+
+TEST_F(ColourTest, FieldsKeepInStepANegativeOneIsRefusedAndOkAppliesTheColour) {
+    Start({.catalogue = CatalogueBytes({{"白", "しろ", 255, 255, 255},
+                                        {"朱色", "しゅいろ", 255, 10, 0},
+                                        {"黒", "くろ", 0, 0, 0},
+                                        {"緋色", "ひいろ", 255, 10, 8}})});
+    ChooseEntry(1);
+    PressCtrl('H');
+    HWND dialog = WaitForDialog("16進数変換");
+    EXPECT_EQ(Shown(dialog), "FF A 0 #FF0A00 255 10 0") << "opened with the current colour, without padding";
+    ClickButton(dialog, IDCANCEL);
+    EXPECT_TRUE(!DialogOpen("16進数変換") && Fields() == (Texts{"255", "10", "0"}) && Selection() == 1)
+        << "cancel closes and returns nothing";
+
+    dialog = OpenDialog(ID_EDIT_HEX, "16進数変換");
+    SetFieldText(dialog, IDC_EDIT_HEX_HTML_CODE, "#-10a0b");  // a sign has no key here: pasted
+    EXPECT_EQ(Shown(dialog), "-1 A B #-10a0b × 10 11") << "a negative pair shown as typed and marked";
+    PressButton(dialog, IDOK);
+    EXPECT_EQ(AnswerMessage(), "16進数は00からFFまでの値を入力して下さい") << "OK refuses a negative field";
+    TypeInto(dialog, IDC_EDIT_HEX_RED, "FF");
+    EXPECT_EQ(Shown(dialog), "ff A B #FF0A0B 255 10 11") << "a channel again (keys typed without shift)";
+    ClickButton(dialog, IDOK);
+    EXPECT_TRUE(!DialogOpen("16進数変換") && Fields() == (Texts{"255", "10", "11"}) && Selection() == 3)
+        << "OK closes and applies it; 緋色 is nearest";
+    EXPECT_EQ(StripBackground(), RGB(255, 10, 11)) << "the preview takes the colour";
+}
+
+}  // namespace
+}  // namespace e2e
