@@ -43,7 +43,6 @@ inline int CountOf(const std::vector<COLORREF>& pixels, COLORREF c) {
 struct Files {
     std::optional<std::string> catalogue = CatalogueBytes(SampleCatalogue());  // none: no data file
     std::optional<std::string> settings;  // UTF-8 text, written as code page 932; none: no file
-    std::wstring subfolder;               // where the program runs inside the fresh folder
 };
 
 class HuesmithTest : public ::testing::Test {
@@ -72,6 +71,7 @@ protected:
     HWND View() const { return ::GetDlgItem(m_frame, AFX_IDW_PANE_FIRST); }
     HWND Control(int id) const { return ::GetDlgItem(View(), id); }
     std::string Title() { return TextOf(m_frame); }
+    std::string StatusText() { return TextOf(::GetDlgItem(m_frame, AFX_IDW_STATUS_BAR)); }
     bool Checked(int controlId) { return IsChecked(Control(controlId)); }
     Texts Fields() { return {DlgText(View(), IDC_EDIT_RED), DlgText(View(), IDC_EDIT_GREEN), DlgText(View(), IDC_EDIT_BLUE)}; }
     std::vector<int> Sliders();

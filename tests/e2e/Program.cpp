@@ -12,10 +12,6 @@ namespace {
 constexpr std::chrono::milliseconds kKillWait{10000};
 constexpr int kStartAttempts = 5;
 
-}  // namespace
-
-namespace {
-
 std::filesystem::path NewFolderPath() {
     static std::atomic<unsigned> s_serial{0};
     wchar_t temp[MAX_PATH + 1] = {};
@@ -36,19 +32,16 @@ std::filesystem::path BesideDriver(const wchar_t* name) {
     return std::filesystem::path(path.c_str()).parent_path() / name;
 }
 
-TempFolder::TempFolder(std::wstring_view innerName)
-    : m_root(NewFolderPath()), m_path(innerName.empty() ? m_root : m_root / innerName) {
-    std::filesystem::create_directories(m_path);
-}
+TempFolder::TempFolder() : m_path(NewFolderPath()) { std::filesystem::create_directories(m_path); }
 
 TempFolder::~TempFolder() {
     std::error_code ec;
     // Tests make files read-only; removing refuses those.
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(m_root, ec)) {
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(m_path, ec)) {
         std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_write,
                                      std::filesystem::perm_options::add, ec);
     }
-    std::filesystem::remove_all(m_root, ec);
+    std::filesystem::remove_all(m_path, ec);
 }
 
 void TempFolder::Write(std::wstring_view name, std::string_view bytes) const {

@@ -20,8 +20,7 @@ std::filesystem::path BesideDriver(const wchar_t* name);
 
 class TempFolder {
 public:
-    // With an inner name, the files live in that subfolder of the fresh folder.
-    explicit TempFolder(std::wstring_view innerName = {});
+    TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
     ~TempFolder();
@@ -33,8 +32,7 @@ public:
     std::optional<std::string> Read(std::wstring_view name) const;
 
 private:
-    std::filesystem::path m_root;  // removed at the end
-    std::filesystem::path m_path;
+    std::filesystem::path m_path;  // removed at the end
 };
 
 class Program {

@@ -4,6 +4,7 @@
 #include <span>
 
 #include "app/FramePlacement.h"
+#include "catalogue/PreviewStrip.h"
 #include "eyedropper/MagnifierMath.h"
 #include "tests/unit/UnitTest.h"
 
@@ -31,6 +32,14 @@ TEST(FramePlacement, SavedPositionsComeBackOnAScreen) {
         EXPECT_EQ(p.x, expected.x) << what;
         EXPECT_EQ(p.y, expected.y) << what;
     }
+}
+
+// The strip's top and font scale with the DPI; its right and bottom follow the form, which the
+// dialog font does not scale exactly.
+TEST(PreviewStrip, FillsTheBottomOfTheFormAtEveryScale) {
+    EXPECT_EQ(PreviewLayoutFor(96, 300, 200), (PreviewLayout{rectPreview, 24})) << "96 DPI: the fixed strip";
+    EXPECT_EQ(PreviewLayoutFor(144, 355, 250), (PreviewLayout{{0, 207, 355, 250}, 36})) << "150 %";
+    EXPECT_EQ(PreviewLayoutFor(144, 0, 0), (PreviewLayout{{0, 207, 374, 251}, 36})) << "a form not laid out yet";
 }
 
 constexpr int kW = 1280;
