@@ -23,16 +23,6 @@ constexpr int kChannelMax = 255;
 // A corner of the preview strip (view client pixels) that its text never reaches.
 constexpr POINT kStripCorner{1, 139};
 
-// A pixel of a top-level window's client area: Wine answers for another process's top-level
-// windows, not for their child windows.
-COLORREF ClientPixel(HWND topLevel, POINT client) {
-    HDC dc = ::GetDC(topLevel);
-    if (dc == nullptr) return CLR_INVALID;
-    const COLORREF pixel = ::GetPixel(dc, client.x, client.y);
-    ::ReleaseDC(topLevel, dc);
-    return pixel;
-}
-
 std::wstring ListedCaption(int count) { return std::wstring(kMainCaptionPrefix) + std::to_wstring(count); }
 
 }  // namespace
@@ -113,9 +103,8 @@ SliderTimes LargeCatalogueRun::DragRedSlider() {
     const double msPerStep = MillisecondsSince(start) / kSteps;
 
     if (e2e::TextOf(::GetDlgItem(view, IDC_EDIT_RED)) != "0") throw std::runtime_error("the drag did not reach red 0");
-    POINT corner = kStripCorner;
-    ::MapWindowPoints(view, m_frame, &corner, 1);
-    if (ClientPixel(m_frame, corner) != RGB(0, kChannelMax, kChannelMax))
+    const RECT corner{kStripCorner.x, kStripCorner.y, kStripCorner.x + 1, kStripCorner.y + 1};
+    if (e2e::Pixels(view, corner).front() != RGB(0, kChannelMax, kChannelMax))
         throw std::runtime_error("the preview strip did not follow the drag");
 
     // The same round trips with nothing to do: what the benchmark itself costs per step.
