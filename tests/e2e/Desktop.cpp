@@ -16,6 +16,8 @@ constexpr UINT kSendTimeoutMs = 5000;
 constexpr int kDragSteps = 8;
 constexpr std::chrono::milliseconds kCursorArrivalTimeout{1000};
 constexpr std::chrono::milliseconds kClickPressTimeout{300};
+constexpr std::chrono::milliseconds kModifierSettle{150};
+constexpr int kModifierTries = 5;
 
 std::wstring ToWide(UINT codePage, std::string_view bytes) {
     const int size = static_cast<int>(bytes.size());
@@ -222,7 +224,12 @@ void MoveMouse(POINT screen) {
 
 void Click(POINT screen, WORD modifier) {
     MoveMouse(screen);
-    if (modifier != 0) Key(modifier, false);
+    // Under Wine the pointer's move brings, a little later, the key state of the X keyboard, where
+    // a modifier pressed through SendInput is up: it is pressed until it stays down a while.
+    for (int tries = 0; modifier != 0 && tries < kModifierTries; ++tries) {
+        Key(modifier, false);
+        if (!WaitFor([&] { return ::GetAsyncKeyState(modifier) >= 0; }, kModifierSettle)) break;
+    }
     MouseAt(screen, MOUSEEVENTF_LEFTDOWN);
     WaitForCapture(kClickPressTimeout);
     MouseAt(screen, MOUSEEVENTF_LEFTUP);

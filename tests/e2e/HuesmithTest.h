@@ -71,7 +71,6 @@ protected:
     HWND View() const { return ::GetDlgItem(m_frame, AFX_IDW_PANE_FIRST); }
     HWND Control(int id) const { return ::GetDlgItem(View(), id); }
     std::string Title() { return TextOf(m_frame); }
-    std::string StatusText() { return TextOf(::GetDlgItem(m_frame, AFX_IDW_STATUS_BAR)); }
     bool Checked(int controlId) { return IsChecked(Control(controlId)); }
     Texts Fields() { return {DlgText(View(), IDC_EDIT_RED), DlgText(View(), IDC_EDIT_GREEN), DlgText(View(), IDC_EDIT_BLUE)}; }
     std::vector<int> Sliders();
