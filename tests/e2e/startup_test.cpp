@@ -1,6 +1,6 @@
 // Start-up and the settings: the state a user finds and the settings a first run leaves, a data
-// file that cannot be opened, the single copy, saved settings applied and written back, the menu's
-// prompts and window options, garbage in the settings file and a file that cannot be written.
+// file that cannot be opened, the single copy, saved settings applied and written back, the window
+// options with their menu marks, garbage in the settings file and a file that cannot be written.
 #include <algorithm>
 
 #include "tests/e2e/HuesmithTest.h"
