@@ -8,29 +8,30 @@
 #include "dialogs/CAboutDlg.h"
 #include "framework/AppText.h"
 #include "framework/CSingleDocTemplate.h"
+#include "framework/WideText.h"
 #include "res/resource.h"
 #include "view/CHuesmithView.h"
 
 namespace {
 CHuesmithApp theApp;
 
-constexpr const char* kDataFileName = "Huesmith.csv";
-constexpr const char* kSettingsFileName = "\\Huesmith.ini";
+constexpr const wchar_t* kDataFileName = L"Huesmith.csv";
+constexpr const wchar_t* kSettingsFileName = L"\\Huesmith.ini";
 
 // The program's file name without folder and extension, as the instance marker's name.
-std::string ExecutableBaseName() {
-    const std::string path = AfxGetModulePath();
-    const std::size_t slash = path.find_last_of("\\/");
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    const std::size_t dot = name.find_last_of('.');
-    return dot == std::string::npos ? name : name.substr(0, dot);
+std::wstring ExecutableBaseName() {
+    const std::wstring path = AfxGetModulePath();
+    const std::size_t slash = path.find_last_of(L"\\/");
+    std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
+    const std::size_t dot = name.find_last_of(L'.');
+    return dot == std::wstring::npos ? name : name.substr(0, dot);
 }
 
 // The current directory whole, however long it is.
-std::string CurrentDirectory() {
-    const DWORD needed = ::GetCurrentDirectoryA(0, nullptr);
-    std::string directory(needed, '\0');
-    const DWORD length = ::GetCurrentDirectoryA(needed, directory.data());
+std::wstring CurrentDirectory() {
+    const DWORD needed = ::GetCurrentDirectoryW(0, nullptr);
+    std::wstring directory(needed, L'\0');
+    const DWORD length = ::GetCurrentDirectoryW(needed, directory.data());
     directory.resize(length < needed ? length : 0);
     return directory;
 }
@@ -42,12 +43,11 @@ struct CFrameSearch {
 
 BOOL CALLBACK FindMainFrame(HWND hWnd, LPARAM lParam) {
     auto* search = reinterpret_cast<CFrameSearch*>(lParam);
-    char className[64] = {};
-    ::GetClassNameA(hWnd, className, sizeof(className));
-    if (std::string_view(className) != CFrameWnd::GetFrameClassName()) return TRUE;
-    std::string caption(static_cast<std::size_t>(::GetWindowTextLengthA(hWnd)) + 1, '\0');
-    caption.resize(static_cast<std::size_t>(::GetWindowTextA(hWnd, caption.data(), static_cast<int>(caption.size()))));
-    if (!IsMainCaption(caption, search->title)) return TRUE;
+    wchar_t className[64] = {};
+    ::GetClassNameW(hWnd, className, static_cast<int>(std::size(className)));
+    if (std::wstring_view(className) != CFrameWnd::GetFrameClassName()) return TRUE;
+    const std::optional<std::string> caption = Cp932FromWide(WindowTextOf(hWnd));
+    if (!caption || !IsMainCaption(*caption, search->title)) return TRUE;
     search->found = hWnd;
     return FALSE;
 }
@@ -61,7 +61,7 @@ constinit const CCmdEntry CHuesmithApp::s_entries[] = {
 constinit const CCmdMap CHuesmithApp::s_map{s_entries, &CCmdTarget::s_map};
 
 bool CHuesmithApp::ActivateRunningCopy() {
-    m_instanceMutex.Attach(::CreateMutexA(nullptr, TRUE, ExecutableBaseName().c_str()));
+    m_instanceMutex.Attach(::CreateMutexW(nullptr, TRUE, ExecutableBaseName().c_str()));
     if (::GetLastError() != ERROR_ALREADY_EXISTS) return false;
     // The running copy's frame: our frame class with the caption "Huesmith - <count>".
     CFrameSearch search{LoadResString(AFX_IDS_APP_TITLE)};
@@ -79,7 +79,7 @@ bool CHuesmithApp::InitInstance() {
     try {
         m_strProfileName = CurrentDirectory() + kSettingsFileName;
     } catch (const std::bad_alloc&) {
-        ::MessageBoxA(nullptr, LoadResString(IDS_OUT_OF_MEMORY).c_str(), LoadResString(AFX_IDS_APP_TITLE).c_str(), MB_OK);
+        ::MessageBoxW(nullptr, LoadResStringW(IDS_OUT_OF_MEMORY).c_str(), LoadResStringW(AFX_IDS_APP_TITLE).c_str(), MB_OK);
         return false;
     }
     LoadStdProfileSettings(0);

@@ -21,7 +21,7 @@ BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM lParam) {
     auto* areas = reinterpret_cast<std::vector<MonitorArea>*>(lParam);
     MONITORINFO info{};
     info.cbSize = sizeof(info);
-    if (::GetMonitorInfoA(monitor, &info) == FALSE) return TRUE;
+    if (::GetMonitorInfoW(monitor, &info) == FALSE) return TRUE;
     const auto toRect = [](const RECT& r) { return PlacementRect{r.left, r.top, r.right, r.bottom}; };
     const MonitorArea area{toRect(info.rcMonitor), toRect(info.rcWork)};
     // The primary monitor first: workspace coordinates are taken from it.
@@ -49,14 +49,14 @@ constinit const CCmdMap CMainFrame::s_map{s_entries, &CFrameWnd::s_map};
 
 CHuesmithDoc* CMainFrame::GetHuesmithDoc() const { return static_cast<CHuesmithDoc*>(GetActiveDocument()); }
 
-bool CMainFrame::PreCreateWindow(CREATESTRUCTA& create) {
+bool CMainFrame::PreCreateWindow(CREATESTRUCTW& create) {
     if (!CFrameWnd::PreCreateWindow(create)) return false;
     // Without the add-to-title bit the framework never rewrites the caption: the view owns it.
     create.style = kFrameStyle;
     return true;
 }
 
-int CMainFrame::OnCreate(CREATESTRUCTA& create) {
+int CMainFrame::OnCreate(CREATESTRUCTW& create) {
     if (CFrameWnd::OnCreate(create) == -1) return -1;
     static constexpr UINT kIndicators[] = {ID_SEPARATOR};
     if (!m_wndStatusBar.Create(*this, kStatusBarStyle, AFX_IDW_STATUS_BAR) ||
@@ -122,7 +122,7 @@ void CMainFrame::OnClose() {
 }
 
 void CMainFrame::OnViewTopmost() {
-    const bool topmost = (::GetWindowLongA(m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    const bool topmost = (::GetWindowLongW(m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     m_nWndStyle = topmost ? 0 : 1;
     SetWindowPos(m_nWndStyle != 0 ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
 }

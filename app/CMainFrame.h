@@ -13,8 +13,8 @@ public:
 
 protected:
     const CCmdMap* GetCommandMap() const override { return &s_map; }
-    bool PreCreateWindow(CREATESTRUCTA& create) override;
-    int OnCreate(CREATESTRUCTA& create) override;
+    bool PreCreateWindow(CREATESTRUCTW& create) override;
+    int OnCreate(CREATESTRUCTW& create) override;
     void OnShowWindow(bool show, UINT status) override;
     void OnClose() override;
 

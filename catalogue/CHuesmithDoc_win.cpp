@@ -7,10 +7,10 @@
 #include "framework/CGdiObject.h"
 
 namespace {
-constexpr const char* kPreviewFontFace = "\x82\x6c\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4e";  // ＭＳ ゴシック (CP932)
+constexpr const wchar_t* kPreviewFontFace = L"ＭＳ ゴシック";
 
-LOGFONTA PreviewFont(int height) {
-    LOGFONTA font{};
+LOGFONTW PreviewFont(int height) {
+    LOGFONTW font{};
     font.lfHeight = height;
     font.lfWeight = FW_BOLD;
     font.lfItalic = TRUE;
@@ -19,7 +19,7 @@ LOGFONTA PreviewFont(int height) {
     font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     font.lfQuality = PROOF_QUALITY;
     font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    lstrcpynA(font.lfFaceName, kPreviewFontFace, LF_FACESIZE);
+    lstrcpynW(font.lfFaceName, kPreviewFontFace, LF_FACESIZE);
     return font;
 }
 }  // namespace

@@ -7,6 +7,7 @@
 #include "controls/LinkText.h"
 #include "framework/AppText.h"
 #include "framework/CDC.h"
+#include "framework/WideText.h"
 
 HCURSOR CHyperLink::s_hLinkCursor = nullptr;
 
@@ -15,17 +16,37 @@ constexpr UINT_PTR kToolId = 1;
 // Results above this are successes, for ShellExecute and WinExec alike.
 constexpr INT_PTR kLastErrorCode = 32;
 // The hand cursor that WinHelp carried; later systems have their own (IDC_HAND).
-constexpr const char* kWinHelpProgram = "\\winhlp32.exe";
+constexpr const wchar_t* kWinHelpProgram = L"\\winhlp32.exe";
 constexpr WORD kWinHelpHandCursorId = 106;
 
 void CloseKey(HKEY key) { ::RegCloseKey(key); }
 
-std::string WindowsDirectory() {
-    const UINT needed = ::GetWindowsDirectoryA(nullptr, 0);
-    std::string directory(needed, '\0');
-    const UINT length = ::GetWindowsDirectoryA(directory.data(), needed);
+std::wstring WindowsDirectory() {
+    const UINT needed = ::GetWindowsDirectoryW(nullptr, 0);
+    std::wstring directory(needed, L'\0');
+    const UINT length = ::GetWindowsDirectoryW(directory.data(), needed);
     directory.resize(length < needed ? length : 0);
     return directory;
+}
+
+// Starts the command line as WinExec did, answering as it answered: above 31 when the program
+// started, else the error (WinExec has no Unicode form, and the command may name any path).
+INT_PTR StartProgram(std::wstring commandLine, int showCommand) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(showCommand);
+    PROCESS_INFORMATION process{};
+    if (::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                         &process) == FALSE) {
+        const DWORD error = ::GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_BAD_FORMAT
+                   ? static_cast<INT_PTR>(error)
+                   : 0;
+    }
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    return kLastErrorCode + 1;
 }
 
 LinkAlign AlignOf(LONG style) {
@@ -63,48 +84,50 @@ INT_PTR CHyperLink::OpenUrl(const std::string& url, int showCommand) {
     const CScopeExit uninitialize([com] {
         if (SUCCEEDED(com)) ::CoUninitialize();
     });
+    const std::wstring wideUrl = WideFromCp932(url);
     const auto shellResult =
-        reinterpret_cast<INT_PTR>(::ShellExecuteA(nullptr, "open", url.c_str(), nullptr, nullptr, showCommand));
+        reinterpret_cast<INT_PTR>(::ShellExecuteW(nullptr, L"open", wideUrl.c_str(), nullptr, nullptr, showCommand));
     if (static_cast<UINT_PTR>(shellResult) > kLastErrorCode) return shellResult;
 
     // The browser registered for web pages, given the URL in place of a file name.
-    std::string htmClass;
-    if (ReadRegDefault(HKEY_CLASSES_ROOT, ".htm", htmClass) != ERROR_SUCCESS) return shellResult;
-    std::string registered;
-    if (ReadRegDefault(HKEY_CLASSES_ROOT, htmClass + "\\shell\\open\\command", registered) != ERROR_SUCCESS) {
+    std::wstring htmClass;
+    if (ReadRegDefault(HKEY_CLASSES_ROOT, L".htm", htmClass) != ERROR_SUCCESS) return shellResult;
+    std::wstring registered;
+    if (ReadRegDefault(HKEY_CLASSES_ROOT, htmClass + L"\\shell\\open\\command", registered) != ERROR_SUCCESS) {
         return shellResult;
     }
-    return ::WinExec(BuildHtmCommandLine(registered, url).c_str(), static_cast<UINT>(showCommand));
+    return StartProgram(BuildHtmCommandLine(registered, wideUrl), showCommand);
 }
 
 void CHyperLink::ReportLinkError(INT_PTR code) { AfxMessageBox(LinkErrorText(code), MB_OK | MB_ICONEXCLAMATION); }
 
-LONG CHyperLink::ReadRegDefault(HKEY root, const std::string& subkey, std::string& value) {
+LONG CHyperLink::ReadRegDefault(HKEY root, const std::wstring& subkey, std::wstring& value) {
     HKEY opened = nullptr;
-    LONG result = ::RegOpenKeyExA(root, subkey.c_str(), 0, KEY_QUERY_VALUE, &opened);
+    LONG result = ::RegOpenKeyExW(root, subkey.c_str(), 0, KEY_QUERY_VALUE, &opened);
     if (result != ERROR_SUCCESS) return result;
     const CHandle<HKEY, &CloseKey> key(opened);
 
     // Asked for the size first, read into a buffer of that size; asked again if it grew meanwhile.
     DWORD type = 0;
     DWORD size = 0;
-    std::string text;
+    std::wstring text;
     do {
-        text.resize(size);
-        result = ::RegQueryValueExA(key.Get(), nullptr, nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &size);
-    } while (result == ERROR_MORE_DATA || (result == ERROR_SUCCESS && size > text.size()));
+        text.resize((size + 1) / sizeof(wchar_t));
+        size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+        result = ::RegQueryValueExW(key.Get(), nullptr, nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &size);
+    } while (result == ERROR_MORE_DATA || (result == ERROR_SUCCESS && size > text.size() * sizeof(wchar_t)));
     if (result != ERROR_SUCCESS) return result;
     if (type != REG_SZ && type != REG_EXPAND_SZ) return ERROR_UNSUPPORTED_TYPE;
-    text.resize(size);
-    while (!text.empty() && text.back() == '\0') text.pop_back();
+    text.resize(size / sizeof(wchar_t));
+    while (!text.empty() && text.back() == L'\0') text.pop_back();
 
     if (type == REG_EXPAND_SZ) {
         // "%ProgramFiles%\..." must be a real path for WinExec; "%1" names no variable and stays.
-        // The ANSI call may count a byte more than it writes: the text ends at its first null.
-        std::string expanded;
-        for (DWORD needed = ::ExpandEnvironmentStringsA(text.c_str(), nullptr, 0); needed > expanded.size();) {
-            expanded.assign(needed, '\0');
-            needed = ::ExpandEnvironmentStringsA(text.c_str(), expanded.data(), static_cast<DWORD>(expanded.size()));
+        // The text ends at its first null, whatever the count says.
+        std::wstring expanded;
+        for (DWORD needed = ::ExpandEnvironmentStringsW(text.c_str(), nullptr, 0); needed > expanded.size();) {
+            expanded.assign(needed, L'\0');
+            needed = ::ExpandEnvironmentStringsW(text.c_str(), expanded.data(), static_cast<DWORD>(expanded.size()));
             if (needed == 0) return static_cast<LONG>(::GetLastError());
         }
         text.assign(expanded.c_str());
@@ -118,12 +141,12 @@ void CHyperLink::PreSubclassWindow() {
     if (m_strUrl.empty()) m_strUrl = text;
     if (text.empty()) SetWindowTextA(m_strUrl);
 
-    if (const auto font = reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0)); font != nullptr) {
-        LOGFONTA logFont{};
-        if (::GetObjectA(font, sizeof(logFont), &logFont) != 0) {
+    if (const auto font = reinterpret_cast<HFONT>(::SendMessageW(m_hWnd, WM_GETFONT, 0, 0)); font != nullptr) {
+        LOGFONTW logFont{};
+        if (::GetObjectW(font, sizeof(logFont), &logFont) != 0) {
             logFont.lfUnderline = (m_nLinkStyle & HLS_UNDERLINE) != 0 ? TRUE : FALSE;
             if (m_font.CreateFontIndirect(logFont)) {
-                ::SendMessageA(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.GetSafeHandle()), TRUE);
+                ::SendMessageW(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.GetSafeHandle()), TRUE);
             }
         }
         SizeToText();
@@ -147,12 +170,12 @@ void CHyperLink::SizeToText() {
     {
         const CClientDC dc(m_hWnd);
         const HFONT font = m_font ? m_font.GetSafeHandle()
-                                  : reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
+                                  : reinterpret_cast<HFONT>(::SendMessageW(m_hWnd, WM_GETFONT, 0, 0));
         if (font != nullptr) dc.SelectObject(font);
         extent = dc.GetTextExtent(GetWindowTextA());
     }
 
-    const LONG style = ::GetWindowLongA(m_hWnd, GWL_STYLE);
+    const LONG style = ::GetWindowLongW(m_hWnd, GWL_STYLE);
     const LinkBox fitted = FitLinkToText({window.left, window.top, window.right, window.bottom},
                                          client.right - client.left, client.bottom - client.top, extent.cx,
                                          extent.cy, AlignOf(style), (style & SS_CENTERIMAGE) != 0);
@@ -179,7 +202,7 @@ void CHyperLink::LoadLinkCursor() {
     if (s_hLinkCursor != nullptr) return;
     // Only a resource is wanted: the program is mapped as data and none of its code runs.
     const CHandle<HMODULE, &::FreeLibrary> winHelp(
-        ::LoadLibraryExA((WindowsDirectory() + kWinHelpProgram).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+        ::LoadLibraryExW((WindowsDirectory() + kWinHelpProgram).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
     if (winHelp) {
         if (const HCURSOR cursor = ::LoadCursorA(winHelp.Get(), MAKEINTRESOURCEA(kWinHelpHandCursorId))) {
             s_hLinkCursor = ::CopyIcon(cursor);  // a copy outlives the module

@@ -26,7 +26,7 @@ public:
     static INT_PTR OpenUrl(const std::string& url, int showCommand);
     static void ReportLinkError(INT_PTR code);
     // The key's default value, whatever its length; 0 or the registry's error code.
-    static LONG ReadRegDefault(HKEY root, const std::string& subkey, std::string& value);
+    static LONG ReadRegDefault(HKEY root, const std::wstring& subkey, std::wstring& value);
 
 protected:
     void PreSubclassWindow() override;

@@ -3,19 +3,16 @@
 #include <array>
 #include <utility>
 
-#include "framework/Cp932.h"
 
-std::string BuildHtmCommandLine(std::string_view registered, std::string_view url) {
-    // The quoted form is searched on character boundaries only: a lead byte takes the byte after
-    // it, so a quote inside a double-byte character never starts a match.
-    std::size_t cut = Cp932Find(registered, "\"%1\"");
-    if (cut == std::string_view::npos) cut = registered.find("%1");
-    std::string_view program = registered.substr(0, cut);
-    while (!program.empty() && (program.back() == ' ' || program.back() == '\t')) program.remove_suffix(1);
+std::wstring BuildHtmCommandLine(std::wstring_view registered, std::wstring_view url) {
+    std::size_t cut = registered.find(L"\"%1\"");
+    if (cut == std::wstring_view::npos) cut = registered.find(L"%1");
+    std::wstring_view program = registered.substr(0, cut);
+    while (!program.empty() && (program.back() == L' ' || program.back() == L'\t')) program.remove_suffix(1);
 
-    std::string command;
+    std::wstring command;
     command.reserve(program.size() + 1 + url.size());
-    command.append(program).append(1, ' ').append(url);
+    command.append(program).append(1, L' ').append(url);
     return command;
 }
 

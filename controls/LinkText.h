@@ -6,12 +6,12 @@
 #include <string_view>
 
 // The registered ".htm" open command with its placeholder cut off and a blank and the URL after
-// it: `program "%1"` gives `program <url>`. The placeholder is the first quoted "%1" that starts on
-// a character boundary (code page 932), else the first bare %1 anywhere; without one the whole
-// command is kept. Blanks before the cut are dropped, so exactly one separates the URL. Any length.
-std::string BuildHtmCommandLine(std::string_view registered, std::string_view url);
+// it: `program "%1"` gives `program <url>`. The placeholder is the first quoted "%1", else the
+// first bare %1; without one the whole command is kept. Blanks before the cut are dropped, so
+// exactly one separates the URL. Any length.
+std::wstring BuildHtmCommandLine(std::wstring_view registered, std::wstring_view url);
 
-// "Can't open link:\n\n" and the line for the result code of the shell or of WinExec.
+// "Can't open link:\n\n" and the line for the result code of the shell or of starting the program.
 std::string LinkErrorText(long long code);
 
 // "mailto:" + address + "?subject=" + the subject's UTF-8 bytes percent-encoded.

@@ -289,7 +289,7 @@ void CColorEditDlg::OnOK() {
             const ListRow row = ReadRow(item);
             m_pDoc->AddRecord(row.name, row.reading, row.red, row.green, row.blue);
         }
-        ::SendMessageA(AfxGetApp()->m_pMainWnd->m_hWnd, WM_COMMAND, ID_FILE_SAVE, 0);
+        ::SendMessageW(AfxGetApp()->m_pMainWnd->m_hWnd, WM_COMMAND, ID_FILE_SAVE, 0);
     }
     EndDialog(IDOK);
 }

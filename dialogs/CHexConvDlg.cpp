@@ -111,7 +111,7 @@ void CHexConvDlg::OnOK() {
         MessageBox(LoadResString(IDS_HEX_CHANNEL_RANGE));
         const HWND field = GetDlgItem(kHexFieldIds[IndexOf(channel)]);
         ::SetFocus(field);
-        ::SendMessageA(field, EM_SETSEL, 0, -1);
+        ::SendMessageW(field, EM_SETSEL, 0, -1);
         return;
     }
     EndDialog(IDOK);

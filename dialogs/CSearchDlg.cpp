@@ -53,7 +53,8 @@ void CSearchDlg::DoDataExchange(CDataExchange& dx) {
     ExchangeChannel(dx, IDC_EDIT_GREEN_MAX, m_nGreenMax);
     ExchangeChannel(dx, IDC_EDIT_BLUE_MIN, m_nBlueMin);
     ExchangeChannel(dx, IDC_EDIT_BLUE_MAX, m_nBlueMax);
-    DDX_Text(dx, IDC_EDIT_SEARCH_NAME, m_strSearchName);
+    // A character no name can hold is no mistake here: the search simply finds nothing.
+    m_bNameFindsNothing = !DDX_TextIfSpelled(dx, IDC_EDIT_SEARCH_NAME, m_strSearchName);
     DDV_MaxChars(dx, m_strSearchName, kSearchNameMaxBytes);
     DDX_Radio(dx, IDC_RADIO_SEARCH_NAME, m_nSearchMode);
 }

@@ -20,6 +20,8 @@ public:
     short m_nBlueMin = kChannelLowest;
     short m_nBlueMax = kChannelHighest;
     std::string m_strSearchName;
+    // The typed name holds a character code page 932 lacks (so no entry's name can contain it).
+    bool m_bNameFindsNothing = false;
     int m_nSearchMode = -1;  // 0 by name, 1 by RGB ranges; -1 none chosen
     int m_bInitialized = 0;
 

@@ -15,5 +15,5 @@ INT_PTR CColorDialog::DoModal() {
     // The custom colours live in the application object, so a colour added in one run of the
     // dialog is offered again in the next.
     m_cc.lpCustColors = AfxGetApp()->m_customColors.data();
-    return ::ChooseColorA(&m_cc) != FALSE ? IDOK : IDCANCEL;
+    return ::ChooseColorW(&m_cc) != FALSE ? IDOK : IDCANCEL;
 }

@@ -16,7 +16,7 @@ public:
     INT_PTR DoModal();
     COLORREF GetColor() const { return m_cc.rgbResult; }
 
-    CHOOSECOLORA m_cc{};
+    CHOOSECOLORW m_cc{};
 
 private:
     CWnd* m_pParentWnd;

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "framework/WideText.h"
+
 CDC::~CDC() = default;
 
 void CDC::Take(HDC dc) {
@@ -18,15 +20,21 @@ CMemoryDC CDC::CreateCompatibleDC() const { return CMemoryDC(m_hDC); }
 
 SIZE CDC::GetTextExtent(const std::string& text) const {
     SIZE size{};
-    ::GetTextExtentPoint32A(m_hDC, text.c_str(), static_cast<int>(text.size()), &size);
+    const std::wstring wide = WideFromCp932(text);
+    ::GetTextExtentPoint32W(m_hDC, wide.c_str(), static_cast<int>(wide.size()), &size);
     return size;
+}
+
+void CDC::TextOut(int x, int y, const std::string& text) const {
+    const std::wstring wide = WideFromCp932(text);
+    ::TextOutW(m_hDC, x, y, wide.c_str(), static_cast<int>(wide.size()));
 }
 
 void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF color) const {
     // ExtTextOut with an opaque rectangle fills without creating a brush.
     const COLORREF old = ::SetBkColor(m_hDC, color);
     const RECT rect{x, y, x + cx, y + cy};
-    ::ExtTextOutA(m_hDC, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+    ::ExtTextOutW(m_hDC, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
     ::SetBkColor(m_hDC, old);
 }
 

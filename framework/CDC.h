@@ -22,9 +22,7 @@ public:
     void FillSolidRect(int x, int y, int cx, int cy, COLORREF color) const;
     int SetBkMode(int mode) const { return ::SetBkMode(m_hDC, mode); }
     COLORREF SetTextColor(COLORREF color) const { return ::SetTextColor(m_hDC, color); }
-    void TextOut(int x, int y, const std::string& text) const {
-        ::TextOutA(m_hDC, x, y, text.c_str(), static_cast<int>(text.size()));
-    }
+    void TextOut(int x, int y, const std::string& text) const;
     bool BitBlt(int x, int y, int cx, int cy, const CDC& source, int xSrc, int ySrc, DWORD rop) const {
         return ::BitBlt(m_hDC, x, y, cx, cy, source.m_hDC, xSrc, ySrc, rop) != FALSE;
     }

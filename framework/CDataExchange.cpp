@@ -6,6 +6,8 @@
 #include "framework/AppText.h"
 #include "framework/CWnd.h"
 #include "framework/CrtNumber.h"
+#include "framework/TextFormat.h"
+#include "framework/WideText.h"
 
 HWND CDataExchange::PrepareCtrl(int id) {
     m_undoLast = nullptr;
@@ -24,44 +26,26 @@ void CDataExchange::Fail() {
     if (m_undoLast) m_undoLast();
     if (m_bSaveAndValidate && m_hWndLastControl != nullptr) {
         ::SetFocus(m_hWndLastControl);
-        if (m_bEditLastControl) ::SendMessageA(m_hWndLastControl, EM_SETSEL, 0, -1);
+        if (m_bEditLastControl) ::SendMessageW(m_hWndLastControl, EM_SETSEL, 0, -1);
     }
     throw CUserException();
 }
 
 namespace {
-// Room for any field the dialogs limit; a longer text is read again at its full length.
-constexpr int kFieldTextBytes = 256;
-
-// One message for the usual short text: under Wine an edit with an up-down buddy answers each
-// message through the buddy's subclass (window-property look-ups in the server), and
-// WM_GETTEXTLENGTH through the ANSI API costs a full WM_GETTEXT besides.
-std::string ControlText(HWND control) {
-    char buffer[kFieldTextBytes];
-    const int copied = ::GetWindowTextA(control, buffer, kFieldTextBytes);
-    // A cut text fills the buffer to its last byte or, not to split a double-byte character, the one
-    // before it.
-    if (copied + 2 < kFieldTextBytes) return std::string(buffer, static_cast<std::size_t>(copied > 0 ? copied : 0));
-    std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(control)) + 1, '\0');
-    const int whole = ::GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
-    text.resize(static_cast<std::size_t>(whole > 0 ? whole : 0));
-    return text;
-}
-
 // Writing leaves a control alone when its text would not change: no spurious change
 // notification, no caret jump, no flicker.
-void SetControlText(HWND control, const std::string& text) {
-    if (ControlText(control) != text) ::SetWindowTextA(control, text.c_str());
+void SetControlText(HWND control, const std::wstring& text) {
+    if (WindowTextOf(control) != text) ::SetWindowTextW(control, text.c_str());
 }
 
 template <class T>
 void ExchangeInteger(CDataExchange& dx, int id, T& value, long minValue, long maxValue) {
     const HWND control = dx.PrepareEditCtrl(id);
     if (!dx.m_bSaveAndValidate) {
-        SetControlText(control, std::to_string(value));
+        SetControlText(control, std::to_wstring(value));
         return;
     }
-    const std::optional<long> parsed = ParseDialogInteger(ControlText(control));
+    const std::optional<long> parsed = ParseDialogInteger(Cp932FromWide(WindowTextOf(control)).value_or(std::string()));
     if (!parsed || *parsed < minValue || *parsed > maxValue) {
         AfxMessageBox(AFX_IDP_PARSE_INT);
         dx.Fail();
@@ -80,14 +64,28 @@ void DDX_Text(CDataExchange& dx, int id, short& value) { ExchangeInteger(dx, id,
 
 void DDX_Text(CDataExchange& dx, int id, int& value) { ExchangeInteger(dx, id, value, INT_MIN, INT_MAX); }
 
-void DDX_Text(CDataExchange& dx, int id, std::string& value) {
+// A text that reads back as the member shows keeps the member's own bytes, so bytes that are not
+// code page 932 (shown as its replacement character) survive an OK that changed nothing.
+bool DDX_TextIfSpelled(CDataExchange& dx, int id, std::string& value) {
     const HWND control = dx.PrepareEditCtrl(id);
-    if (dx.m_bSaveAndValidate) {
-        dx.SetUndo([&value, old = value] { value = old; });
-        value = ControlText(control);
-    } else {
-        SetControlText(control, value);
+    if (!dx.m_bSaveAndValidate) {
+        SetControlText(control, WideFromCp932(value));
+        return true;
     }
+    const std::wstring shown = WindowTextOf(control);
+    if (shown == WideFromCp932(value)) return true;
+    std::optional<std::string> text = Cp932FromWide(shown);
+    if (!text) return false;
+    dx.SetUndo([&value, old = value] { value = old; });
+    value = std::move(*text);
+    return true;
+}
+
+void DDX_Text(CDataExchange& dx, int id, std::string& value) {
+    if (DDX_TextIfSpelled(dx, id, value)) return;
+    const std::string label = Cp932FromWide(WindowTextOf(::GetWindow(dx.GetLastControl(), GW_HWNDPREV))).value_or("");
+    AfxMessageBox(FormatResString(AFX_IDP_PARSE_CHARSET, {FieldNameFromLabel(label)}));
+    dx.Fail();
 }
 
 void DDX_Radio(CDataExchange& dx, int id, int& value) {
@@ -96,21 +94,21 @@ void DDX_Radio(CDataExchange& dx, int id, int& value) {
     // The group runs from the first button to the next control with WS_GROUP.
     for (int index = 0; control != nullptr; ++index) {
         if (dx.m_bSaveAndValidate) {
-            if (::SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED) value = index;
+            if (::SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED) value = index;
         } else {
-            ::SendMessageA(control, BM_SETCHECK, index == value ? BST_CHECKED : BST_UNCHECKED, 0);
+            ::SendMessageW(control, BM_SETCHECK, index == value ? BST_CHECKED : BST_UNCHECKED, 0);
         }
         control = ::GetWindow(control, GW_HWNDNEXT);
-        if (control == nullptr || (::GetWindowLongA(control, GWL_STYLE) & WS_GROUP) != 0) break;
+        if (control == nullptr || (::GetWindowLongW(control, GWL_STYLE) & WS_GROUP) != 0) break;
     }
 }
 
 void DDX_Check(CDataExchange& dx, int id, int& value) {
     const HWND control = dx.PrepareCtrl(id);
     if (dx.m_bSaveAndValidate) {
-        value = ::SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+        value = ::SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
     } else {
-        ::SendMessageA(control, BM_SETCHECK, value != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
+        ::SendMessageW(control, BM_SETCHECK, value != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
     }
 }
 
@@ -127,7 +125,8 @@ void DDV_MaxChars(CDataExchange& dx, const std::string& value, int maxBytes) {
         AfxMessageBox(FormatResString(AFX_IDP_PARSE_STRING_SIZE, {std::to_string(maxBytes)}));
         dx.Fail();
     } else if (!dx.m_bSaveAndValidate && dx.GetLastControl() != nullptr) {
-        ::SendMessageA(dx.GetLastControl(), EM_LIMITTEXT, static_cast<WPARAM>(maxBytes), 0);
+        // The edit counts UTF-16 units, never fewer than the bytes: the check above holds the limit.
+        ::SendMessageW(dx.GetLastControl(), EM_LIMITTEXT, static_cast<WPARAM>(maxBytes), 0);
     }
 }
 

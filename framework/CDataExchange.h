@@ -35,7 +35,10 @@ private:
 
 void DDX_Text(CDataExchange& dx, int id, short& value);
 void DDX_Text(CDataExchange& dx, int id, int& value);
+// A text with a character that code page 932 lacks is refused with a message naming the field
+// (its label); the IfSpelled form leaves the member as it was and returns false instead.
 void DDX_Text(CDataExchange& dx, int id, std::string& value);
+bool DDX_TextIfSpelled(CDataExchange& dx, int id, std::string& value);
 void DDX_Radio(CDataExchange& dx, int id, int& value);
 // A check box: 0 unchecked, 1 checked.
 void DDX_Check(CDataExchange& dx, int id, int& value);

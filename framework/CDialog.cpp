@@ -19,7 +19,7 @@ HWND ModalOwnerFor(const CWnd* pParent) {
 INT_PTR CDialog::DoModal() {
     const HWND owner = ModalOwnerFor(m_pParentWnd);
     m_bIsDialog = true;
-    return ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), owner,
+    return ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nIDTemplate), owner,
                              &CWnd::StaticDialogProc, reinterpret_cast<LPARAM>(this));
 }
 

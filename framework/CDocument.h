@@ -22,8 +22,8 @@ public:
     virtual bool OnNewDocument();
     virtual void DeleteContents() {}
 
-    const std::string& GetPathName() const { return m_strPathName; }
-    void SetPathName(std::string path) { m_strPathName = std::move(path); }
+    const std::wstring& GetPathName() const { return m_strPathName; }
+    void SetPathName(std::wstring path) { m_strPathName = std::move(path); }
     bool IsModified() const { return m_bModified; }
     void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
 
@@ -40,7 +40,7 @@ protected:
 
 private:
     static const CCmdEntry s_entries[];
-    std::string m_strPathName;
+    std::wstring m_strPathName;
     bool m_bModified = false;
     CDocTemplate* m_pDocTemplate = nullptr;
 };

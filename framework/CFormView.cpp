@@ -6,10 +6,10 @@ bool CFormView::Create(CFrameWnd& parent, UINT id, CDocument& document) {
     m_pDocument = &document;
     m_pFrame = &parent;
     m_bIsDialog = true;
-    const HWND hWnd = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), parent.m_hWnd,
+    const HWND hWnd = ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nIDTemplate), parent.m_hWnd,
                                            &CWnd::StaticDialogProc, reinterpret_cast<LPARAM>(this));
     if (hWnd == nullptr) return false;
-    ::SetWindowLongPtrA(hWnd, GWLP_ID, static_cast<LONG_PTR>(id));
+    ::SetWindowLongPtrW(hWnd, GWLP_ID, static_cast<LONG_PTR>(id));
     const RECT rect = GetWindowRect();
     m_totalSize = {rect.right - rect.left, rect.bottom - rect.top};
     ShowWindow(SW_SHOW);
@@ -30,7 +30,7 @@ void CFormView::OnDpiChangedLayout() {
 }
 
 SIZE CFormView::TemplateSizeInDialogUnits() const {
-    const HMODULE module = ::GetModuleHandleA(nullptr);
+    const HMODULE module = ::GetModuleHandleW(nullptr);
     const HRSRC resource = ::FindResourceA(module, MAKEINTRESOURCEA(m_nIDTemplate), RT_DIALOG);
     const HGLOBAL loaded = resource != nullptr ? ::LoadResource(module, resource) : nullptr;
     const auto* bytes = static_cast<const BYTE*>(loaded != nullptr ? ::LockResource(loaded) : nullptr);
@@ -44,7 +44,7 @@ SIZE CFormView::TemplateSizeInDialogUnits() const {
 bool CFormView::PreTranslateMessage(MSG& msg) {
     // The frame's accelerators come first: the dialog keys would eat them otherwise.
     if (m_pFrame != nullptr && m_pFrame->PreTranslateMessage(msg)) return true;
-    return ::IsDialogMessageA(m_hWnd, &msg) != FALSE;
+    return ::IsDialogMessageW(m_hWnd, &msg) != FALSE;
 }
 
 void CFormView::ResizeParentToFit(bool shrinkOnly) {

@@ -6,9 +6,10 @@
 #include "framework/CView.h"
 #include "framework/CWinApp.h"
 #include "framework/TextFormat.h"
+#include "framework/WideText.h"
 
 namespace {
-constexpr const char* kFrameClassName = "HuesmithFrameWnd";
+constexpr const wchar_t* kFrameClassName = L"HuesmithFrameWnd";
 constexpr UINT kMenuClosedFlags = 0xFFFF;  // WM_MENUSELECT's "menu closed" marker
 constexpr std::size_t kTitleField = 0;     // first piece of the document-template string
 }  // namespace
@@ -22,13 +23,13 @@ constinit const CCmdMap CFrameWnd::s_map{s_entries, &CCmdTarget::s_map};
 CFrameWnd::CFrameWnd() = default;
 CFrameWnd::~CFrameWnd() = default;
 
-const char* CFrameWnd::GetFrameClassName() { return kFrameClassName; }
+const wchar_t* CFrameWnd::GetFrameClassName() { return kFrameClassName; }
 
-const char* CFrameWnd::RegisterFrameClass(HICON icon) {
-    WNDCLASSEXA wc{};
+const wchar_t* CFrameWnd::RegisterFrameClass(HICON icon) {
+    WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
-    const HINSTANCE instance = ::GetModuleHandleA(nullptr);
-    if (::GetClassInfoExA(instance, kFrameClassName, &wc) != FALSE) return kFrameClassName;
+    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    if (::GetClassInfoExW(instance, kFrameClassName, &wc) != FALSE) return kFrameClassName;
     wc.cbSize = sizeof(wc);
     wc.lpfnWndProc = &CWnd::StaticWindowProc;
     wc.hInstance = instance;
@@ -36,10 +37,10 @@ const char* CFrameWnd::RegisterFrameClass(HICON icon) {
     wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kFrameClassName;
-    return ::RegisterClassExA(&wc) != 0 ? kFrameClassName : nullptr;
+    return ::RegisterClassExW(&wc) != 0 ? kFrameClassName : nullptr;
 }
 
-bool CFrameWnd::PreCreateWindow(CREATESTRUCTA& create) {
+bool CFrameWnd::PreCreateWindow(CREATESTRUCTW& create) {
     if (create.lpszClass == nullptr) return false;
     return true;
 }
@@ -47,17 +48,17 @@ bool CFrameWnd::PreCreateWindow(CREATESTRUCTA& create) {
 bool CFrameWnd::LoadFrame(UINT idResource, CDocument& document) {
     m_nIDResource = idResource;
     m_pDocument = &document;
-    const HINSTANCE instance = ::GetModuleHandleA(nullptr);
-    const auto resource = MAKEINTRESOURCEA(idResource);
-    const auto icon = static_cast<HICON>(::LoadImageA(instance, resource, IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
-    const char* className = RegisterFrameClass(icon);
+    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    const auto resource = MAKEINTRESOURCEW(idResource);
+    const auto icon = static_cast<HICON>(::LoadImageW(instance, resource, IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    const wchar_t* className = RegisterFrameClass(icon);
     if (className == nullptr) return false;
-    m_hAccelTable = ::LoadAcceleratorsA(instance, resource);
+    m_hAccelTable = ::LoadAcceleratorsW(instance, resource);
 
-    const std::string title(SplitField(LoadResString(idResource), '\n', kTitleField));
-    CREATESTRUCTA create{};
+    const std::wstring title = WideFromCp932(SplitField(LoadResString(idResource), '\n', kTitleField));
+    CREATESTRUCTW create{};
     create.hInstance = instance;
-    create.hMenu = ::LoadMenuA(instance, resource);
+    create.hMenu = ::LoadMenuW(instance, resource);
     create.lpszClass = className;
     create.lpszName = title.c_str();
     create.style = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE;
@@ -66,7 +67,7 @@ bool CFrameWnd::LoadFrame(UINT idResource, CDocument& document) {
         if (create.hMenu != nullptr) ::DestroyMenu(create.hMenu);
         return false;
     }
-    const HWND hWnd = ::CreateWindowExA(create.dwExStyle, create.lpszClass, create.lpszName,
+    const HWND hWnd = ::CreateWindowExW(create.dwExStyle, create.lpszClass, create.lpszName,
                                         create.style & ~FWS_ADDTOTITLE, create.x, create.y, create.cx,
                                         create.cy, nullptr, create.hMenu, instance, this);
     if (hWnd == nullptr) {
@@ -74,13 +75,13 @@ bool CFrameWnd::LoadFrame(UINT idResource, CDocument& document) {
         if (create.hMenu != nullptr) ::DestroyMenu(create.hMenu);
         return false;
     }
-    const auto smallIcon = static_cast<HICON>(::LoadImageA(instance, resource, IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
+    const auto smallIcon = static_cast<HICON>(::LoadImageW(instance, resource, IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
                                                            ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-    if (smallIcon != nullptr) ::SendMessageA(hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
+    if (smallIcon != nullptr) ::SendMessageW(hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
     return true;
 }
 
-int CFrameWnd::OnCreate(CREATESTRUCTA& create) {
+int CFrameWnd::OnCreate(CREATESTRUCTW& create) {
     if (static_cast<int>(Default()) == -1) return -1;
     (void)create;
     if (m_pView != nullptr && !m_pView->Create(*this, AFX_IDW_PANE_FIRST, *m_pDocument)) return -1;
@@ -110,7 +111,7 @@ void CFrameWnd::RecalcLayout() {
     RECT client = GetClientRect();
     if (CStatusBar* bar = GetStatusBar(); bar != nullptr && bar->HasVisibleStyle()) {
         // The status bar places itself along the bottom edge when it is told of a size change.
-        ::SendMessageA(bar->m_hWnd, WM_SIZE, 0, 0);
+        ::SendMessageW(bar->m_hWnd, WM_SIZE, 0, 0);
         client.bottom -= bar->GetWindowRect().bottom - bar->GetWindowRect().top;
     }
     if (m_pView != nullptr && m_pView->m_hWnd != nullptr) {
@@ -148,7 +149,7 @@ bool CFrameWnd::OnCmdMsg(const CCmdRequest& request) {
 
 bool CFrameWnd::PreTranslateMessage(MSG& msg) {
     return m_hAccelTable != nullptr && msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST &&
-           ::TranslateAcceleratorA(m_hWnd, m_hAccelTable, &msg) != FALSE;
+           ::TranslateAcceleratorW(m_hWnd, m_hAccelTable, &msg) != FALSE;
 }
 
 void CFrameWnd::UpdateCommandUI(CCmdUI& ui) {
@@ -176,10 +177,10 @@ void CFrameWnd::OnInitMenuPopup(HMENU popup, UINT index, bool sysMenu) {
     if (sysMenu) return;
     const int count = ::GetMenuItemCount(popup);
     for (int i = 0; i < count; ++i) {
-        MENUITEMINFOA info{};
+        MENUITEMINFOW info{};
         info.cbSize = sizeof(info);
         info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU | MIIM_STATE;
-        if (::GetMenuItemInfoA(popup, static_cast<UINT>(i), TRUE, &info) == FALSE) continue;
+        if (::GetMenuItemInfoW(popup, static_cast<UINT>(i), TRUE, &info) == FALSE) continue;
         if ((info.fType & MFT_SEPARATOR) != 0 || info.hSubMenu != nullptr) continue;
         CCmdUI ui(info.wID);
         UpdateCommandUI(ui);
@@ -197,7 +198,7 @@ void CFrameWnd::OnInitMenuPopup(HMENU popup, UINT index, bool sysMenu) {
         info.fMask = MIIM_FTYPE | MIIM_STATE;
         info.fType = type;
         info.fState = state;
-        ::SetMenuItemInfoA(popup, static_cast<UINT>(i), TRUE, &info);
+        ::SetMenuItemInfoW(popup, static_cast<UINT>(i), TRUE, &info);
     }
 }
 

@@ -37,7 +37,7 @@ public:
 
     CStatusBar* GetStatusBar() const;
     // The window class of every frame (a running copy is recognised by it).
-    static const char* GetFrameClassName();
+    static const wchar_t* GetFrameClassName();
     void SetMessageText(const std::string& text);
     void SetMessageText(UINT stringId);
 
@@ -51,9 +51,9 @@ public:
 
 protected:
     const CCmdMap* GetCommandMap() const override { return &s_map; }
-    virtual bool PreCreateWindow(CREATESTRUCTA& create);
+    virtual bool PreCreateWindow(CREATESTRUCTW& create);
 
-    int OnCreate(CREATESTRUCTA& create) override;
+    int OnCreate(CREATESTRUCTW& create) override;
     void OnClose() override;
     void OnDestroy() override;
     void OnSize(UINT type, int cx, int cy) override;
@@ -68,7 +68,7 @@ protected:
 
 private:
     static const CCmdEntry s_entries[];
-    static const char* RegisterFrameClass(HICON icon);
+    static const wchar_t* RegisterFrameClass(HICON icon);
     std::unique_ptr<CView> m_pView;
     CDocument* m_pDocument = nullptr;
     HACCEL m_hAccelTable = nullptr;  // resource: freed with the module

@@ -37,7 +37,7 @@ public:
 
 class CFont : public CGdiObject<HFONT> {
 public:
-    bool CreateFontIndirect(const LOGFONTA& font) { return Take(::CreateFontIndirectA(&font)); }
+    bool CreateFontIndirect(const LOGFONTW& font) { return Take(::CreateFontIndirectW(&font)); }
 };
 
 class CBitmap : public CGdiObject<HBITMAP> {

@@ -2,6 +2,7 @@
 
 #include "framework/CDataExchange.h"
 #include "framework/CWnd.h"
+#include "framework/WideText.h"
 
 namespace {
 // A first guess at a cell's length; longer texts are read again with a bigger buffer.
@@ -13,87 +14,91 @@ void CListCtrl::Attach(HWND dialog, int id) {
 }
 
 DWORD CListCtrl::GetExtendedStyle() const {
-    return static_cast<DWORD>(::SendMessageA(m_hWnd, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
+    return static_cast<DWORD>(::SendMessageW(m_hWnd, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
 }
 
 // A zero mask lets the message change every extended style: the list then has exactly `styles`.
 void CListCtrl::SetExtendedStyle(DWORD styles) const {
-    ::SendMessageA(m_hWnd, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, static_cast<LPARAM>(styles));
+    ::SendMessageW(m_hWnd, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, static_cast<LPARAM>(styles));
 }
 
 int CListCtrl::InsertColumn(int column, const std::string& heading, int format, int width) const {
-    LVCOLUMNA info{};
+    LVCOLUMNW info{};
     info.mask = LVCF_TEXT | LVCF_FMT | LVCF_WIDTH | LVCF_SUBITEM;
     info.fmt = format;
     info.cx = width;
-    info.pszText = const_cast<char*>(heading.c_str());
+    std::wstring wide = WideFromCp932(heading);
+    info.pszText = wide.data();
     info.iSubItem = column;
     return static_cast<int>(
-        ::SendMessageA(m_hWnd, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info)));
+        ::SendMessageW(m_hWnd, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info)));
 }
 
-int CListCtrl::GetItemCount() const { return static_cast<int>(::SendMessageA(m_hWnd, LVM_GETITEMCOUNT, 0, 0)); }
+int CListCtrl::GetItemCount() const { return static_cast<int>(::SendMessageW(m_hWnd, LVM_GETITEMCOUNT, 0, 0)); }
 
 void CListCtrl::SetItemCount(int count) const {
-    ::SendMessageA(m_hWnd, LVM_SETITEMCOUNT, static_cast<WPARAM>(count), 0);
+    ::SendMessageW(m_hWnd, LVM_SETITEMCOUNT, static_cast<WPARAM>(count), 0);
 }
 
 // WM_SETREDRAW TRUE only allows painting again; what changed meanwhile still has to be invalidated.
 void CListCtrl::SetRedraw(bool redraw) const {
-    ::SendMessageA(m_hWnd, WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
+    ::SendMessageW(m_hWnd, WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
     if (redraw) ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
 int CListCtrl::InsertItem(int item, const std::string& text) const {
-    LVITEMA info{};
+    LVITEMW info{};
     info.mask = LVIF_TEXT;
     info.iItem = item;
-    info.pszText = const_cast<char*>(text.c_str());
-    return static_cast<int>(::SendMessageA(m_hWnd, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&info)));
+    std::wstring wide = WideFromCp932(text);
+    info.pszText = wide.data();
+    return static_cast<int>(::SendMessageW(m_hWnd, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&info)));
 }
 
 bool CListCtrl::SetItemText(int item, int subItem, const std::string& text) const {
-    LVITEMA info{};
+    LVITEMW info{};
     info.iSubItem = subItem;
-    info.pszText = const_cast<char*>(text.c_str());
-    return ::SendMessageA(m_hWnd, LVM_SETITEMTEXTA, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&info)) !=
+    std::wstring wide = WideFromCp932(text);
+    info.pszText = wide.data();
+    return ::SendMessageW(m_hWnd, LVM_SETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&info)) !=
            FALSE;
 }
 
 // LVM_GETITEMTEXT reports only how much it copied: a text that filled the buffer may have been
 // cut, so it is read again with twice the room.
 std::string CListCtrl::GetItemText(int item, int subItem) const {
-    std::string text(kFirstTextBuffer, '\0');
+    std::wstring text(kFirstTextBuffer, L'\0');
     for (;;) {
-        LVITEMA info{};
+        LVITEMW info{};
         info.iSubItem = subItem;
         info.pszText = text.data();
         info.cchTextMax = static_cast<int>(text.size());
         const auto copied = static_cast<std::size_t>(
-            ::SendMessageA(m_hWnd, LVM_GETITEMTEXTA, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&info)));
+            ::SendMessageW(m_hWnd, LVM_GETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&info)));
         if (copied + 1 < text.size()) {
             text.resize(copied);
-            return text;
+            // The cells hold only texts the program put there, all of them code page 932.
+            return Cp932FromWide(text).value_or(std::string());
         }
-        text.assign(text.size() * 2, '\0');
+        text.assign(text.size() * 2, L'\0');
     }
 }
 
 bool CListCtrl::DeleteItem(int item) const {
-    return ::SendMessageA(m_hWnd, LVM_DELETEITEM, static_cast<WPARAM>(item), 0) != FALSE;
+    return ::SendMessageW(m_hWnd, LVM_DELETEITEM, static_cast<WPARAM>(item), 0) != FALSE;
 }
 
 bool CListCtrl::SetItemData(int item, DWORD_PTR data) const {
-    LVITEMA info{};
+    LVITEMW info{};
     info.mask = LVIF_PARAM;
     info.iItem = item;
     info.lParam = static_cast<LPARAM>(data);
-    return ::SendMessageA(m_hWnd, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&info)) != FALSE;
+    return ::SendMessageW(m_hWnd, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&info)) != FALSE;
 }
 
 int CListCtrl::GetNextItem(int start, int flags) const {
     return static_cast<int>(
-        ::SendMessageA(m_hWnd, LVM_GETNEXTITEM, static_cast<WPARAM>(start), MAKELPARAM(flags, 0)));
+        ::SendMessageW(m_hWnd, LVM_GETNEXTITEM, static_cast<WPARAM>(start), MAKELPARAM(flags, 0)));
 }
 
 std::vector<int> CListCtrl::GetSelectedItems() const {
@@ -105,7 +110,7 @@ std::vector<int> CListCtrl::GetSelectedItems() const {
 }
 
 bool CListCtrl::SortItems(PFNLVCOMPARE compare, LPARAM context) const {
-    return ::SendMessageA(m_hWnd, LVM_SORTITEMS, static_cast<WPARAM>(context), reinterpret_cast<LPARAM>(compare)) !=
+    return ::SendMessageW(m_hWnd, LVM_SORTITEMS, static_cast<WPARAM>(context), reinterpret_cast<LPARAM>(compare)) !=
            FALSE;
 }
 

@@ -1,5 +1,5 @@
 // A list view of a dialog in report view, reached through its window. The dialog owns and destroys
-// the window; this object only talks to it. Texts are code page 932, through the ANSI messages.
+// the window; this object only talks to it. Texts are code page 932, crossing as UTF-16.
 #pragma once
 
 #include <windows.h>

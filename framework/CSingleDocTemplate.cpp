@@ -10,20 +10,22 @@
 #include "framework/CWinApp.h"
 #include "framework/FileIo.h"
 #include "framework/TextFormat.h"
+#include "framework/WideText.h"
 
 namespace {
 // Pieces of the document-template string.
 constexpr std::size_t kFilterNameField = 3;
 constexpr std::size_t kExtensionField = 4;
-constexpr std::size_t kFileNameBufferBytes = 4096;
+// Room for a long path (the program is long-path aware) and its terminating null.
+constexpr std::size_t kFileNameBufferChars = 32768;
 
-std::string FullPathOf(const char* path) {
-    const DWORD needed = ::GetFullPathNameA(path, 0, nullptr, nullptr);
+std::wstring FullPathOf(const wchar_t* path) {
+    const DWORD needed = ::GetFullPathNameW(path, 0, nullptr, nullptr);
     if (needed == 0) return path;
-    std::string full(needed, '\0');
-    const DWORD length = ::GetFullPathNameA(path, needed, full.data(), nullptr);
+    std::wstring full(needed, L'\0');
+    const DWORD length = ::GetFullPathNameW(path, needed, full.data(), nullptr);
     full.resize(length < needed ? length : 0);
-    return full.empty() ? std::string(path) : full;
+    return full.empty() ? std::wstring(path) : full;
 }
 }  // namespace
 
@@ -58,7 +60,7 @@ void CSingleDocTemplate::DestroyFrame() {
     m_pFrame.reset();
 }
 
-bool CSingleDocTemplate::LoadDocument(const std::string& path) {
+bool CSingleDocTemplate::LoadDocument(const std::wstring& path) {
     const std::optional<std::string> bytes = ReadWholeFile(path);
     if (!bytes) {
         AfxMessageBox(FormatResString(AFX_IDP_FAILED_TO_OPEN_DOC, {path}));
@@ -72,7 +74,7 @@ bool CSingleDocTemplate::LoadDocument(const std::string& path) {
     return true;
 }
 
-bool CSingleDocTemplate::OpenDocumentFile(const char* path) {
+bool CSingleDocTemplate::OpenDocumentFile(const wchar_t* path) {
     if (m_pDocument == nullptr) {
         m_pDocument = m_newDocument();
         m_pDocument->SetDocTemplate(this);
@@ -89,8 +91,8 @@ bool CSingleDocTemplate::OpenDocumentFile(const char* path) {
 }
 
 bool CSingleDocTemplate::SaveDocument(CDocument& document) {
-    std::string path = document.GetPathName();
-    const DWORD attributes = path.empty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesA(path.c_str());
+    std::wstring path = document.GetPathName();
+    const DWORD attributes = path.empty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesW(path.c_str());
     // A file that is gone or read-only is saved under a name the user chooses.
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
         path = PromptForFileName(true, path);
@@ -106,25 +108,25 @@ bool CSingleDocTemplate::SaveDocument(CDocument& document) {
     return true;
 }
 
-std::string CSingleDocTemplate::PromptForFileName(bool save, const std::string& initialPath) const {
+std::wstring CSingleDocTemplate::PromptForFileName(bool save, const std::wstring& initialPath) const {
     const std::string docString = LoadResString(m_nIDResource);
-    const std::string extension(SplitField(docString, '\n', kExtensionField));
-    std::string filter(SplitField(docString, '\n', kFilterNameField));
-    filter += '\0';
-    filter += "*" + extension;
-    filter += '\0';
-    filter += LoadResString(AFX_IDS_ALLFILTER);
-    filter += '\0';
-    filter += "*.*";
-    filter += '\0';
+    const std::wstring extension = WideFromCp932(SplitField(docString, '\n', kExtensionField));
+    std::wstring filter = WideFromCp932(SplitField(docString, '\n', kFilterNameField));
+    filter += L'\0';
+    filter += L"*" + extension;
+    filter += L'\0';
+    filter += LoadResStringW(AFX_IDS_ALLFILTER);
+    filter += L'\0';
+    filter += L"*.*";
+    filter += L'\0';
 
-    std::string fileName(kFileNameBufferBytes, '\0');
-    const std::size_t slash = initialPath.find_last_of("\\/");
-    const std::string initialName = slash == std::string::npos ? initialPath : initialPath.substr(slash + 1);
+    std::wstring fileName(kFileNameBufferChars, L'\0');
+    const std::size_t slash = initialPath.find_last_of(L"\\/");
+    const std::wstring initialName = slash == std::wstring::npos ? initialPath : initialPath.substr(slash + 1);
     if (initialName.size() < fileName.size()) initialName.copy(fileName.data(), initialName.size());
-    const std::string title = save ? LoadResString(AFX_IDS_SAVEFILE) : std::string();
+    const std::wstring title = save ? LoadResStringW(AFX_IDS_SAVEFILE) : std::wstring();
 
-    OPENFILENAMEA dialog{};
+    OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof(dialog);
     CWinApp* app = AfxGetApp();
     dialog.hwndOwner = app->m_pMainWnd != nullptr ? ::GetLastActivePopup(app->m_pMainWnd->m_hWnd) : nullptr;
@@ -134,7 +136,7 @@ std::string CSingleDocTemplate::PromptForFileName(bool save, const std::string& 
     dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
     dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str() + 1;
     dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
-    const BOOL chosen = save ? ::GetSaveFileNameA(&dialog) : ::GetOpenFileNameA(&dialog);
+    const BOOL chosen = save ? ::GetSaveFileNameW(&dialog) : ::GetOpenFileNameW(&dialog);
     if (chosen == FALSE) return {};
-    return std::string(fileName.c_str());
+    return std::wstring(fileName.c_str());
 }

@@ -24,11 +24,11 @@ public:
     // Opens `path` (null: a new, empty document). Creates document, frame and view the first time,
     // loads the file through the document's Serialize, lets the view make its initial update and
     // shows the frame. Reports a failed load with the standard message and returns false.
-    bool OpenDocumentFile(const char* path);
+    bool OpenDocumentFile(const wchar_t* path);
     bool SaveDocument(CDocument& document) override;
 
     // The save-as (or open) file dialog, filtered by the template's file type; "" when cancelled.
-    std::string PromptForFileName(bool save, const std::string& initialPath) const;
+    std::wstring PromptForFileName(bool save, const std::wstring& initialPath) const;
 
     CDocument* GetDocument() const { return m_pDocument.get(); }
 
@@ -37,7 +37,7 @@ private:
                        std::function<std::unique_ptr<CFrameWnd>()> newFrame,
                        std::function<std::unique_ptr<CView>()> newView);
     bool CreateFrame();
-    bool LoadDocument(const std::string& path);
+    bool LoadDocument(const std::wstring& path);
     void DestroyFrame();
 
     unsigned m_nIDResource;

@@ -11,11 +11,11 @@ void CSpinButtonCtrl::Attach(HWND dialog, int id) {
 
 // The 32-bit messages: UDM_SETRANGE packs both ends into 16-bit halves of one LPARAM.
 void CSpinButtonCtrl::SetRange(int lower, int upper) const {
-    ::SendMessageA(m_hWnd, UDM_SETRANGE32, static_cast<WPARAM>(lower), static_cast<LPARAM>(upper));
+    ::SendMessageW(m_hWnd, UDM_SETRANGE32, static_cast<WPARAM>(lower), static_cast<LPARAM>(upper));
 }
 
 void CSpinButtonCtrl::GetRange(int& lower, int& upper) const {
-    ::SendMessageA(m_hWnd, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lower), reinterpret_cast<LPARAM>(&upper));
+    ::SendMessageW(m_hWnd, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lower), reinterpret_cast<LPARAM>(&upper));
 }
 
 void DDX_Control(CDataExchange& dx, int id, CSpinButtonCtrl& control) {

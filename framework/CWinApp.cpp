@@ -7,12 +7,15 @@
 
 #include "framework/AppText.h"
 #include "framework/CSingleDocTemplate.h"
+#include "framework/CHandle.h"
 #include "framework/CWnd.h"
 #include "framework/CrtNumber.h"
 #include "framework/HelpDocument.h"
+#include "framework/WideText.h"
 
 namespace {
 CWinApp* g_pApp = nullptr;  // the one application object, set by its constructor
+void FreeArguments(LPWSTR* args) { ::LocalFree(args); }
 constexpr std::size_t kProfileStringBytes = 4096;
 }  // namespace
 
@@ -35,17 +38,17 @@ int CWinApp::ExitInstance() { return 0; }
 bool CWinApp::OnIdle(long) { return false; }
 
 bool CWinApp::PumpMessage(MSG& msg) {
-    if (::GetMessageA(&msg, nullptr, 0, 0) <= 0) return false;
+    if (::GetMessageW(&msg, nullptr, 0, 0) <= 0) return false;
     // Offer the message to the window objects from the innermost window outwards: the view's
     // tooltip and dialog keys, the frame's accelerators.
     for (HWND h = msg.hwnd; h != nullptr; h = ::GetAncestor(h, GA_PARENT)) {
         if (CWnd* wnd = CWnd::FromHandlePermanent(h); wnd != nullptr && wnd->PreTranslateMessage(msg)) {
             return true;
         }
-        if ((::GetWindowLongA(h, GWL_STYLE) & WS_CHILD) == 0) break;
+        if ((::GetWindowLongW(h, GWL_STYLE) & WS_CHILD) == 0) break;
     }
     ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
+    ::DispatchMessageW(&msg);
     return true;
 }
 
@@ -53,7 +56,7 @@ int CWinApp::Run() {
     MSG msg{};
     for (;;) {
         long idleCount = 0;
-        while (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) && OnIdle(idleCount++)) {
+        while (!::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE) && OnIdle(idleCount++)) {
         }
         if (!PumpMessage(msg)) break;
     }
@@ -71,12 +74,12 @@ int CWinApp::GetProfileInt(const char* section, const char* entry, int defaultVa
 
 std::string CWinApp::GetProfileString(const char* section, const char* entry, const char* defaultValue) const {
     if (m_strProfileName.empty()) return defaultValue;
-    std::string buffer(kProfileStringBytes, '\0');
-    const DWORD length = ::GetPrivateProfileStringA(section, entry, defaultValue, buffer.data(),
-                                                    static_cast<DWORD>(buffer.size()),
-                                                    m_strProfileName.c_str());
+    std::wstring buffer(kProfileStringBytes, L'\0');
+    const DWORD length = ::GetPrivateProfileStringW(WideFromCp932(section).c_str(), WideFromCp932(entry).c_str(),
+                                                    WideFromCp932(defaultValue).c_str(), buffer.data(),
+                                                    static_cast<DWORD>(buffer.size()), m_strProfileName.c_str());
     buffer.resize(length);
-    return buffer;
+    return Cp932FromWide(buffer).value_or(defaultValue);
 }
 
 bool CWinApp::WriteProfileInt(const char* section, const char* entry, int value) const {
@@ -85,7 +88,8 @@ bool CWinApp::WriteProfileInt(const char* section, const char* entry, int value)
 
 bool CWinApp::WriteProfileString(const char* section, const char* entry, const std::string& value) const {
     if (m_strProfileName.empty()) return false;
-    return ::WritePrivateProfileStringA(section, entry, value.c_str(), m_strProfileName.c_str()) != FALSE;
+    return ::WritePrivateProfileStringW(WideFromCp932(section).c_str(), WideFromCp932(entry).c_str(),
+                                        WideFromCp932(value).c_str(), m_strProfileName.c_str()) != FALSE;
 }
 
 void CWinApp::AddDocTemplate(std::unique_ptr<CSingleDocTemplate> docTemplate) {
@@ -94,9 +98,11 @@ void CWinApp::AddDocTemplate(std::unique_ptr<CSingleDocTemplate> docTemplate) {
 
 void CWinApp::ParseCommandLine(CCommandLineInfo& info) const {
     // The first argument that is not a switch names a file to open.
-    for (int i = 1; i < __argc; ++i) {
-        const char* arg = __argv[i];
-        if (arg[0] == '/' || arg[0] == '-') continue;
+    int count = 0;
+    const CHandle<LPWSTR*, &FreeArguments> args(::CommandLineToArgvW(::GetCommandLineW(), &count));
+    for (int i = 1; args && i < count; ++i) {
+        const wchar_t* arg = args.Get()[i];
+        if (arg[0] == L'/' || arg[0] == L'-') continue;
         info.m_nShellCommand = CCommandLineInfo::FileOpen;
         info.m_strFileName = arg;
         return;
@@ -119,7 +125,7 @@ void CWinApp::OnFileNew() {
 void CWinApp::OnFileOpen() {
     if (m_templates.empty()) return;
     CSingleDocTemplate& docTemplate = *m_templates.front();
-    std::string path = docTemplate.PromptForFileName(false, "");
+    std::wstring path = docTemplate.PromptForFileName(false, L"");
     if (!path.empty()) docTemplate.OpenDocumentFile(path.c_str());
 }
 
@@ -133,10 +139,10 @@ void CWinApp::EndWaitCursor() {
     if (--m_nWaitCursorCount == 0) ::SetCursor(m_hcurWaitRestore);
 }
 
-std::string AfxGetModulePath() {
-    std::string path(MAX_PATH, '\0');
+std::wstring AfxGetModulePath() {
+    std::wstring path(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         // A full buffer may hold a cut path: try again with more room.
         if (length < path.size()) {
             path.resize(length);
@@ -151,9 +157,9 @@ std::string AfxGetModulePath() {
 // it at its top.
 void CWinApp::WinHelp(DWORD_PTR, UINT) const {
     const HWND owner = m_pMainWnd != nullptr ? m_pMainWnd->m_hWnd : nullptr;
-    const std::string document = HelpDocumentPath(AfxGetModulePath());
+    const std::wstring document = HelpDocumentPath(AfxGetModulePath());
     // ShellExecute reports failure as a value of 32 or less.
     const auto result = reinterpret_cast<INT_PTR>(
-        ::ShellExecuteA(owner, "open", document.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+        ::ShellExecuteW(owner, L"open", document.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     if (result <= 32) AfxMessageBox(AFX_IDP_FAILED_TO_LAUNCH_HELP);
 }

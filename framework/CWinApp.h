@@ -18,7 +18,7 @@ class CSingleDocTemplate;
 struct CCommandLineInfo {
     enum Shell { FileNew, FileOpen };
     Shell m_nShellCommand = FileNew;
-    std::string m_strFileName;
+    std::wstring m_strFileName;
 };
 
 class CWinApp : public CCmdTarget {
@@ -58,7 +58,7 @@ public:
     int m_nCmdShow = SW_SHOWNORMAL;
     CWnd* m_pMainWnd = nullptr;
     // Settings file path; empty means no settings file.
-    std::string m_strProfileName;
+    std::wstring m_strProfileName;
     // The colour dialog's custom colours (the platform's dialog has exactly this many): kept for
     // the run, shared by every colour dialog.
     static constexpr std::size_t kCustomColorCount = 16;
@@ -74,8 +74,8 @@ private:
 };
 
 CWinApp* AfxGetApp();
-// The program file's full path (code page 932), however long.
-std::string AfxGetModulePath();
+// The program file's full path, however long.
+std::wstring AfxGetModulePath();
 
 // Scoped wait cursor.
 class CWaitCursor {

@@ -10,10 +10,11 @@
 #include "framework/AppText.h"
 #include "framework/CCmdUI.h"
 #include "framework/CDataExchange.h"
+#include "framework/WideText.h"
 
 namespace {
 // The window property that carries a window's object.
-constexpr const char* kObjectProperty = "HuesmithCWnd";
+constexpr const wchar_t* kObjectProperty = L"HuesmithCWnd";
 // Our one subclass per control; the object travels as the subclass's reference data.
 constexpr UINT_PTR kSubclassId = 1;
 
@@ -23,11 +24,11 @@ constexpr UINT_PTR kSubclassId = 1;
 int ObjectSlot(bool isDialog) { return isDialog ? DWLP_USER : GWLP_USERDATA; }
 
 void KeepObject(HWND hWnd, bool isDialog, CWnd* wnd) {
-    ::SetWindowLongPtrA(hWnd, ObjectSlot(isDialog), reinterpret_cast<LONG_PTR>(wnd));
+    ::SetWindowLongPtrW(hWnd, ObjectSlot(isDialog), reinterpret_cast<LONG_PTR>(wnd));
 }
 
 CWnd* KeptObject(HWND hWnd, bool isDialog) {
-    return reinterpret_cast<CWnd*>(::GetWindowLongPtrA(hWnd, ObjectSlot(isDialog)));
+    return reinterpret_cast<CWnd*>(::GetWindowLongPtrW(hWnd, ObjectSlot(isDialog)));
 }
 
 // Saves the message being handled so that Default() of a nested message does not clobber it.
@@ -67,39 +68,43 @@ CWnd::~CWnd() {
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
     if (hWnd == nullptr) return nullptr;
-    return static_cast<CWnd*>(::GetPropA(hWnd, kObjectProperty));
+    return static_cast<CWnd*>(::GetPropW(hWnd, kObjectProperty));
 }
 
 void CWnd::Attach(HWND hWnd) {
     m_hWnd = hWnd;
-    ::SetPropA(hWnd, kObjectProperty, this);
+    ::SetPropW(hWnd, kObjectProperty, this);
 }
 
 void CWnd::Detach() {
     // Unsubclassed while the window is still valid (at WM_NCDESTROY at the latest).
     if (std::exchange(m_bSubclassed, false)) ::RemoveWindowSubclass(m_hWnd, &StaticSubclassProc, kSubclassId);
-    ::RemovePropA(m_hWnd, kObjectProperty);
+    ::RemovePropW(m_hWnd, kObjectProperty);
     if (KeptObject(m_hWnd, m_bIsDialog) == this) KeepObject(m_hWnd, m_bIsDialog, nullptr);
     m_hWnd = nullptr;
 }
 
 bool CWnd::PreTranslateMessage(MSG&) { return false; }
 
-std::string CWnd::GetWindowTextA() const {
-    std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(m_hWnd)) + 1, '\0');
-    const int copied = ::GetWindowTextA(m_hWnd, text.data(), static_cast<int>(text.size()));
+std::wstring WindowTextOf(HWND hWnd) {
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(hWnd)) + 1, L'\0');
+    const int copied = ::GetWindowTextW(hWnd, text.data(), static_cast<int>(text.size()));
     text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
     return text;
 }
 
-void CWnd::SetWindowTextA(const std::string& text) const { ::SetWindowTextA(m_hWnd, text.c_str()); }
+// Texts the program reads this way are its own (captions, links, numbers): code page 932 spells
+// them, and a character it cannot spell reads as nothing rather than as a look-alike.
+std::string CWnd::GetWindowTextA() const { return Cp932FromWide(GetWindowTextW()).value_or(std::string()); }
+
+std::wstring CWnd::GetWindowTextW() const { return WindowTextOf(m_hWnd); }
+
+void CWnd::SetWindowTextA(const std::string& text) const { SetWindowTextW(WideFromCp932(text)); }
+
+void CWnd::SetWindowTextW(const std::wstring& text) const { ::SetWindowTextW(m_hWnd, text.c_str()); }
 
 std::string CWnd::GetDlgItemTextA(int id) const {
-    const HWND item = GetDlgItem(id);
-    std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(item)) + 1, '\0');
-    const int copied = ::GetWindowTextA(item, text.data(), static_cast<int>(text.size()));
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return text;
+    return Cp932FromWide(WindowTextOf(GetDlgItem(id))).value_or(std::string());
 }
 
 void CWnd::SetDlgItemInt(int id, int value) const { ::SetDlgItemInt(m_hWnd, id, static_cast<UINT>(value), TRUE); }
@@ -122,21 +127,23 @@ void CWnd::DestroyWindow() {
     if (m_hWnd != nullptr) ::DestroyWindow(m_hWnd);
 }
 
-int CWnd::MessageBox(const std::string& text, UINT type) const {
-    return ::MessageBoxA(m_hWnd, text.c_str(), LoadResString(AFX_IDS_APP_TITLE).c_str(), type);
+int CWnd::MessageBox(const std::string& text, UINT type) const { return MessageBox(WideFromCp932(text), type); }
+
+int CWnd::MessageBox(const std::wstring& text, UINT type) const {
+    return ::MessageBoxW(m_hWnd, text.c_str(), LoadResStringW(AFX_IDS_APP_TITLE).c_str(), type);
 }
 
 LRESULT CALLBACK CWnd::StaticWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
         auto* created = static_cast<CWnd*>(create->lpCreateParams);
         created->Attach(hWnd);
         KeepObject(hWnd, false, created);
     }
     CWnd* wnd = KeptObject(hWnd, false);
     // WM_GETMINMAXINFO arrives before WM_NCCREATE: no object yet.
-    if (wnd == nullptr) return ::DefWindowProcA(hWnd, msg, wParam, lParam);
-    return Route(*wnd, hWnd, msg, wParam, lParam, &::DefWindowProcA);
+    if (wnd == nullptr) return ::DefWindowProcW(hWnd, msg, wParam, lParam);
+    return Route(*wnd, hWnd, msg, wParam, lParam, &::DefWindowProcW);
 }
 
 LRESULT CWnd::Route(CWnd& wnd, HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam, WNDPROC fallback) {
@@ -193,12 +200,12 @@ LRESULT CWnd::DefWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (m_bSubclassed) return ::DefSubclassProc(m_hWnd, msg, wParam, lParam);
     if (m_bIsDialog) {
         // The control colour messages need a real default brush for handlers that start from it.
-        if (msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC) return ::DefWindowProcA(m_hWnd, msg, wParam, lParam);
+        if (msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC) return ::DefWindowProcW(m_hWnd, msg, wParam, lParam);
         // Anything else goes back to the dialog manager once the dialog procedure returns.
         m_bDefaulted = true;
         return 0;
     }
-    return ::DefWindowProcA(m_hWnd, msg, wParam, lParam);
+    return ::DefWindowProcW(m_hWnd, msg, wParam, lParam);
 }
 
 INT_PTR CALLBACK CWnd::StaticDialogProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -223,7 +230,7 @@ INT_PTR CALLBACK CWnd::StaticDialogProc(HWND hWnd, UINT msg, WPARAM wParam, LPAR
             msg == WM_VKEYTOITEM || msg == WM_CHARTOITEM || msg == WM_QUERYDRAGICON) {
             return static_cast<INT_PTR>(result);
         }
-        ::SetWindowLongPtrA(hWnd, DWLP_MSGRESULT, result);
+        ::SetWindowLongPtrW(hWnd, DWLP_MSGRESULT, result);
         return TRUE;
     } catch (...) {
         ReportException(hWnd);
@@ -253,7 +260,7 @@ LRESULT CWnd::Default() { return DefWindowProc(m_nMsg, m_wParam, m_lParam); }
 
 LRESULT CWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case WM_CREATE: return OnCreate(*reinterpret_cast<CREATESTRUCTA*>(lParam));
+    case WM_CREATE: return OnCreate(*reinterpret_cast<CREATESTRUCTW*>(lParam));
     case WM_SHOWWINDOW: OnShowWindow(wParam != FALSE, static_cast<UINT>(lParam)); return 0;
     case WM_CLOSE: OnClose(); return 0;
     case WM_DESTROY: OnDestroy(); return 0;
@@ -319,7 +326,7 @@ LRESULT CWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-int CWnd::OnCreate(CREATESTRUCTA&) { return static_cast<int>(Default()); }
+int CWnd::OnCreate(CREATESTRUCTW&) { return static_cast<int>(Default()); }
 void CWnd::OnShowWindow(bool, UINT) { Default(); }
 void CWnd::OnClose() { Default(); }
 void CWnd::OnDestroy() { Default(); }

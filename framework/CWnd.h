@@ -23,6 +23,9 @@ constexpr CCmdEntry MapNotify(unsigned id, unsigned code) {
             }};
 }
 
+// Any window's text, whole, as Windows holds it.
+std::wstring WindowTextOf(HWND hWnd);
+
 class CWnd : public CCmdTarget {
 public:
     CWnd() = default;
@@ -37,16 +40,18 @@ public:
     // first. Returns true when the message was translated and must not be dispatched.
     virtual bool PreTranslateMessage(MSG& msg);
 
-    // Text and items.
+    // Text and items: the program's code page 932 texts, crossing to Windows as UTF-16.
     std::string GetWindowTextA() const;
+    std::wstring GetWindowTextW() const;
     void SetWindowTextA(const std::string& text) const;
+    void SetWindowTextW(const std::wstring& text) const;
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
     // Enables or disables a child control; a disabled control keeps its text and check mark.
     void EnableDlgItem(int id, bool enable) const { ::EnableWindow(GetDlgItem(id), enable ? TRUE : FALSE); }
     std::string GetDlgItemTextA(int id) const;
     void SetDlgItemInt(int id, int value) const;
-    LRESULT SendDlgItemMessageA(int id, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const {
-        return ::SendDlgItemMessageA(m_hWnd, id, msg, wParam, lParam);
+    LRESULT SendDlgItemMessage(int id, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return ::SendDlgItemMessageW(m_hWnd, id, msg, wParam, lParam);
     }
     CWnd* GetParent() const;
 
@@ -58,7 +63,7 @@ public:
     }
     bool IsWindowVisible() const { return ::IsWindowVisible(m_hWnd) != FALSE; }
     // The window's own WS_VISIBLE bit, whether or not its parent is shown yet.
-    bool HasVisibleStyle() const { return (::GetWindowLongA(m_hWnd, GWL_STYLE) & WS_VISIBLE) != 0; }
+    bool HasVisibleStyle() const { return (::GetWindowLongW(m_hWnd, GWL_STYLE) & WS_VISIBLE) != 0; }
     void ShowWindow(int show) const { ::ShowWindow(m_hWnd, show); }
     void InvalidateRect(const RECT& rect, bool erase) const { ::InvalidateRect(m_hWnd, &rect, erase); }
     void Invalidate(bool erase = true) const { ::InvalidateRect(m_hWnd, nullptr, erase); }
@@ -66,6 +71,7 @@ public:
 
     // A message box under the application title, owned by this window.
     int MessageBox(const std::string& text, UINT type = MB_OK | MB_ICONEXCLAMATION) const;
+    int MessageBox(const std::wstring& text, UINT type = MB_OK | MB_ICONEXCLAMATION) const;
 
     // While a window exchanges data with its controls (or writes them outside an exchange), the
     // notifications of its own child controls are dropped. Nesting is safe.
@@ -106,7 +112,7 @@ protected:
     virtual LRESULT DefWindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT Default();
 
-    virtual int OnCreate(CREATESTRUCTA& create);
+    virtual int OnCreate(CREATESTRUCTW& create);
     virtual void OnShowWindow(bool show, UINT status);
     virtual void OnClose();
     virtual void OnDestroy();

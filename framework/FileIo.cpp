@@ -14,8 +14,8 @@ HANDLE NullIfInvalid(HANDLE file) { return file == INVALID_HANDLE_VALUE ? nullpt
 constexpr DWORD kMaxChunkBytes = 1U << 30;  // ReadFile/WriteFile take 32-bit counts
 }  // namespace
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    CFileHandle file(NullIfInvalid(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+std::optional<std::string> ReadWholeFile(const std::wstring& path) {
+    CFileHandle file(NullIfInvalid(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr)));
     if (!file) return std::nullopt;
     LARGE_INTEGER size{};
@@ -33,10 +33,10 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     return bytes;
 }
 
-bool WriteFileReplacing(const std::string& path, std::string_view bytes) {
-    const std::string temporary = path + ".tmp";
+bool WriteFileReplacing(const std::wstring& path, std::string_view bytes) {
+    const std::wstring temporary = path + L".tmp";
     {
-        CFileHandle file(NullIfInvalid(::CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+        CFileHandle file(NullIfInvalid(::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                                     FILE_ATTRIBUTE_NORMAL, nullptr)));
         if (!file) return false;
         bool written = true;
@@ -49,12 +49,12 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes) {
         // The data must be on disk before the rename makes it the catalogue.
         if (!written || ::FlushFileBuffers(file.Get()) == FALSE) {
             file.Reset();
-            ::DeleteFileA(temporary.c_str());
+            ::DeleteFileW(temporary.c_str());
             return false;
         }
     }
-    if (::MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == FALSE) {
-        ::DeleteFileA(temporary.c_str());
+    if (::MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == FALSE) {
+        ::DeleteFileW(temporary.c_str());
         return false;
     }
     return true;

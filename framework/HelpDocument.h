@@ -4,6 +4,6 @@
 #include <string>
 #include <string_view>
 
-// The program's path (code page 932) with the extension of its file name replaced by ".htm", or
+// The program's path with the extension of its file name replaced by ".htm", or
 // ".htm" appended when the name has none: "C:\Tools\Huesmith.exe" gives "C:\Tools\Huesmith.htm".
-std::string HelpDocumentPath(std::string_view programPath);
+std::wstring HelpDocumentPath(std::wstring_view programPath);

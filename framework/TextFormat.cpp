@@ -1,20 +1,6 @@
 #include "framework/TextFormat.h"
 
-std::string SubstituteArgs(std::string_view pattern, std::initializer_list<std::string_view> args) {
-    std::string out;
-    out.reserve(pattern.size());
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const char c = pattern[i];
-        if (c == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
-            const auto index = static_cast<std::size_t>(pattern[i + 1] - '1');
-            if (index < args.size()) out += *(args.begin() + index);
-            ++i;
-            continue;
-        }
-        out += c;
-    }
-    return out;
-}
+#include "framework/Cp932.h"
 
 std::string_view SplitField(std::string_view text, char separator, std::size_t index) {
     for (; index > 0; --index) {
@@ -23,4 +9,20 @@ std::string_view SplitField(std::string_view text, char separator, std::size_t i
         text.remove_prefix(end + 1);
     }
     return text.substr(0, text.find(separator));
+}
+
+std::string FieldNameFromLabel(std::string_view label) {
+    std::string name;
+    for (std::size_t pos = 0; pos < label.size();) {
+        const std::size_t length = Cp932CharLength(label, pos);
+        const bool mnemonic = length == 1 && label.substr(pos, 2) == "(&" && label.substr(pos + 3, 1) == ")";
+        if (mnemonic) {
+            pos += 4;
+            continue;
+        }
+        if (length > 1 || label[pos] != '&') name.append(label.substr(pos, length));
+        pos += length;
+    }
+    while (!name.empty() && (name.back() == ' ' || name.back() == ':')) name.pop_back();
+    return name;
 }

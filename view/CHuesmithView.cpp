@@ -10,6 +10,7 @@
 #include "framework/CDataExchange.h"
 #include "framework/CFrameWnd.h"
 #include "framework/CWinApp.h"
+#include "framework/WideText.h"
 #include "res/resource.h"
 
 namespace {
@@ -102,11 +103,11 @@ void CHuesmithView::OnInitialUpdate() {
     GetParentFrame()->RecalcLayout();
     ResizeParentToFit(false);
     for (const ChannelControls& channel : kChannels) {
-        SendDlgItemMessageA(channel.spinId, UDM_SETRANGE, 0, MAKELPARAM(kChannelMax, kChannelMin));
+        SendDlgItemMessage(channel.spinId, UDM_SETRANGE, 0, MAKELPARAM(kChannelMax, kChannelMin));
     }
     for (const ChannelControls& channel : kChannels) {
-        SendDlgItemMessageA(channel.sliderId, TBM_SETRANGE, FALSE, MAKELPARAM(kChannelMin, kChannelMax));
-        SendDlgItemMessageA(channel.sliderId, TBM_SETPOS, TRUE, kChannelMax);
+        SendDlgItemMessage(channel.sliderId, TBM_SETRANGE, FALSE, MAKELPARAM(kChannelMin, kChannelMax));
+        SendDlgItemMessage(channel.sliderId, TBM_SETPOS, TRUE, kChannelMax);
     }
     OnViewAll();
     m_bInitialized = 1;
@@ -138,18 +139,20 @@ void CHuesmithView::FillNameCombo() {
     const HWND combo = GetDlgItem(IDC_COMBO_NAME);
     const int count = doc.GetDisplayCount();
     // One redraw and one allocation for the whole list, however long it is.
-    ::SendMessageA(combo, WM_SETREDRAW, FALSE, 0);
-    ::SendMessageA(combo, CB_RESETCONTENT, 0, 0);
-    ::SendMessageA(combo, CB_INITSTORAGE, static_cast<WPARAM>(count), static_cast<LPARAM>(count) * 32);
+    ::SendMessageW(combo, WM_SETREDRAW, FALSE, 0);
+    ::SendMessageW(combo, CB_RESETCONTENT, 0, 0);
+    ::SendMessageW(combo, CB_INITSTORAGE, static_cast<WPARAM>(count), static_cast<LPARAM>(count) * 32);
     std::string item;
+    std::wstring wide;
     for (int i = 0; i < count; ++i) {
         item = doc.GetDisplayName(i);
         item += kReadingOpen;
         item += doc.GetDisplayReading(i);
         item += kReadingClose;
-        ::SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+        WideFromCp932(item, wide);
+        ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
     }
-    ::SendMessageA(combo, WM_SETREDRAW, TRUE, 0);
+    ::SendMessageW(combo, WM_SETREDRAW, TRUE, 0);
     ::InvalidateRect(combo, nullptr, TRUE);
     GetParentFrame()->SetWindowTextA(FormatMainCaption(LoadResString(AFX_IDS_APP_TITLE), count));
 }
@@ -168,7 +171,7 @@ void CHuesmithView::SelectNearest() {
         CWaitCursor wait;
         nearest = GetDocument()->FindNearest(m_nRed, m_nGreen, m_nBlue);
     }
-    SendDlgItemMessageA(IDC_COMBO_NAME, CB_SETCURSEL, static_cast<WPARAM>(nearest), 0);
+    SendDlgItemMessage(IDC_COMBO_NAME, CB_SETCURSEL, static_cast<WPARAM>(nearest), 0);
 }
 
 void CHuesmithView::OnChannelChanged(int sliderId, const short& channel) {
@@ -176,7 +179,7 @@ void CHuesmithView::OnChannelChanged(int sliderId, const short& channel) {
     if (m_bInitialized != 0) {
         UpdateData(true);
         // TBM_SETPOS sends no notification, so the slider does not echo back into the field.
-        SendDlgItemMessageA(sliderId, TBM_SETPOS, TRUE, channel);
+        SendDlgItemMessage(sliderId, TBM_SETPOS, TRUE, channel);
     }
     CHuesmithDoc& doc = *GetDocument();
     const HsColor color = PackColor(m_nRed, m_nGreen, m_nBlue);
@@ -195,7 +198,7 @@ void CHuesmithView::OnChangeEditBlue() { OnChannelChanged(IDC_SLIDER_BLUE, m_nBl
 void CHuesmithView::OnHScroll(UINT code, UINT pos, HWND scrollBar) {
     for (const ChannelControls& channel : kChannels) {
         if (scrollBar != nullptr && scrollBar == GetDlgItem(channel.sliderId)) {
-            const auto position = static_cast<int>(::SendMessageA(scrollBar, TBM_GETPOS, 0, 0));
+            const auto position = static_cast<int>(::SendMessageW(scrollBar, TBM_GETPOS, 0, 0));
             SetDlgItemInt(channel.editId, position);
             break;
         }
@@ -204,7 +207,7 @@ void CHuesmithView::OnHScroll(UINT code, UINT pos, HWND scrollBar) {
 }
 
 void CHuesmithView::OnSelchangeComboName() {
-    const auto selection = static_cast<int>(SendDlgItemMessageA(IDC_COMBO_NAME, CB_GETCURSEL));
+    const auto selection = static_cast<int>(SendDlgItemMessage(IDC_COMBO_NAME, CB_GETCURSEL));
     if (selection == CB_ERR) return;
     const CHuesmithDoc& doc = *GetDocument();
     m_nRed = doc.GetDisplayRed(selection);
@@ -216,7 +219,7 @@ void CHuesmithView::OnSelchangeComboName() {
 void CHuesmithView::SetSliderPositions() const {
     const short values[] = {m_nRed, m_nGreen, m_nBlue};
     for (std::size_t i = 0; i < std::size(kChannels); ++i) {
-        SendDlgItemMessageA(kChannels[i].sliderId, TBM_SETPOS, TRUE, values[i]);
+        SendDlgItemMessage(kChannels[i].sliderId, TBM_SETPOS, TRUE, values[i]);
     }
 }
 
@@ -235,7 +238,7 @@ void CHuesmithView::SwitchTarget(int target) {
             CWaitCursor wait;
             nearest = doc.FindNearest(m_nRed, m_nGreen, m_nBlue);
         }
-        SendDlgItemMessageA(IDC_COMBO_NAME, CB_SETCURSEL, static_cast<WPARAM>(nearest), 0);
+        SendDlgItemMessage(IDC_COMBO_NAME, CB_SETCURSEL, static_cast<WPARAM>(nearest), 0);
     }
     UpdateData(false);
 }

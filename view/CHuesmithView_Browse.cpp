@@ -37,7 +37,9 @@ void CHuesmithView::OnSearch() {
     m_search = {dlg.m_nSearchMode, dlg.m_strSearchName, dlg.m_nRedMin,  dlg.m_nRedMax,
                 dlg.m_nGreenMin,   dlg.m_nGreenMax,     dlg.m_nBlueMin, dlg.m_nBlueMax};
     CHuesmithDoc& doc = *GetDocument();
-    if (m_search.nMode == kSearchByName) {
+    if (m_search.nMode == kSearchByName && dlg.m_bNameFindsNothing) {
+        doc.ClearDisplay();
+    } else if (m_search.nMode == kSearchByName) {
         doc.FilterByName(m_search.strName);
     } else {
         doc.FilterByRange(m_search.nRedMin, m_search.nRedMax, m_search.nGreenMin, m_search.nGreenMax,

@@ -1,6 +1,7 @@
 // The view's colour commands: copy and paste the current colour as a code, the inverse colour, the
 // platform's colour dialog, the options and the help.
 #include <cstring>
+#include <cwchar>
 #include <optional>
 #include <string>
 
@@ -12,6 +13,7 @@
 #include "framework/CColorDialog.h"
 #include "framework/CHandle.h"
 #include "framework/CWinApp.h"
+#include "framework/WideText.h"
 #include "res/resource.h"
 #include "view/CHuesmithView.h"
 
@@ -20,32 +22,39 @@ constexpr DWORD kHelpContentsContext = 1;
 
 using CGlobalBlock = CHandle<HGLOBAL, &::GlobalFree>;
 
-// The clipboard's text, or nothing when it holds none or another program keeps it open.
+// The clipboard's text in code page 932, or nothing when it holds none, another program keeps it
+// open, or it holds a character that code page 932 lacks (then it is no code of ours). Read as
+// Unicode, so that what the user copied elsewhere arrives the same on any system code page.
 std::optional<std::string> ReadClipboardText() {
-    if (::IsClipboardFormatAvailable(CF_TEXT) == FALSE || ::OpenClipboard(nullptr) == FALSE) return std::nullopt;
+    if (::IsClipboardFormatAvailable(CF_UNICODETEXT) == FALSE || ::OpenClipboard(nullptr) == FALSE) {
+        return std::nullopt;
+    }
     const CScopeExit close([] { ::CloseClipboard(); });
-    const HANDLE data = ::GetClipboardData(CF_TEXT);
-    const auto* bytes = data != nullptr ? static_cast<const char*>(::GlobalLock(data)) : nullptr;
-    if (bytes == nullptr) return std::nullopt;
+    const HANDLE data = ::GetClipboardData(CF_UNICODETEXT);
+    const auto* units = data != nullptr ? static_cast<const wchar_t*>(::GlobalLock(data)) : nullptr;
+    if (units == nullptr) return std::nullopt;
     const CScopeExit unlock([data] { ::GlobalUnlock(data); });
     // Bounded by the block: another program's text without its NUL is not read past the end.
-    return std::string(bytes, ::strnlen(bytes, ::GlobalSize(data)));
+    return Cp932FromWide(std::wstring_view(units, ::wcsnlen(units, ::GlobalSize(data) / sizeof(wchar_t))));
 }
 
-// Puts the text on the clipboard as CF_TEXT; false when the clipboard or the memory is not to be
-// had. The view owns the clipboard data: a clipboard opened without an owner is emptied to no
-// owner, and the platform may then refuse SetClipboardData.
+// Puts the text on the clipboard as Unicode (Windows offers it to others in their code page too);
+// false when the clipboard or the memory is not to be had. The view owns the clipboard data: a
+// clipboard opened without an owner is emptied to no owner, and the platform may then refuse
+// SetClipboardData.
 bool WriteClipboardText(HWND owner, const std::string& text) {
     if (::OpenClipboard(owner) == FALSE) return false;
     const CScopeExit close([] { ::CloseClipboard(); });
-    CGlobalBlock block(::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, text.size() + 1));
+    const std::wstring wide = WideFromCp932(text);
+    const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+    CGlobalBlock block(::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes));
     if (!block) return false;
-    void* bytes = ::GlobalLock(block.Get());
-    if (bytes == nullptr) return false;
-    std::memcpy(bytes, text.c_str(), text.size() + 1);
+    void* units = ::GlobalLock(block.Get());
+    if (units == nullptr) return false;
+    std::memcpy(units, wide.c_str(), bytes);
     ::GlobalUnlock(block.Get());
     ::EmptyClipboard();
-    if (::SetClipboardData(CF_TEXT, block.Get()) == nullptr) return false;
+    if (::SetClipboardData(CF_UNICODETEXT, block.Get()) == nullptr) return false;
     // Handed over: the block belongs to the clipboard now.
     (void)block.Detach();
     return true;
@@ -85,7 +94,7 @@ void CHuesmithView::OnInverse() {
         CWaitCursor wait;
         farthest = GetDocument()->FindFarthest(m_nRed, m_nGreen, m_nBlue);
     }
-    SendDlgItemMessageA(IDC_COMBO_NAME, CB_SETCURSEL, static_cast<WPARAM>(farthest), 0);
+    SendDlgItemMessage(IDC_COMBO_NAME, CB_SETCURSEL, static_cast<WPARAM>(farthest), 0);
     if (farthest == CHuesmithDoc::kNoPosition) return;
     // Switched before the selection is applied: the radio buttons follow in ApplyCurrentColor.
     m_nColorTarget = m_nColorTarget == 0 ? 1 : 0;

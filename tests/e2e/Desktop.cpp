@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <cstring>
+#include <cwchar>
 #include <stdexcept>
 
 #include "framework/CHandle.h"
@@ -261,23 +262,25 @@ void PressButton(HWND dialog, int id) {
 std::optional<std::string> ClipboardText() {
     if (!OpenClipboardWhenFree()) return std::nullopt;
     const CScopeExit close([] { ::CloseClipboard(); });
-    const HANDLE data = ::GetClipboardData(CF_TEXT);
-    const auto* bytes = data != nullptr ? static_cast<const char*>(::GlobalLock(data)) : nullptr;
-    if (bytes == nullptr) return std::nullopt;
+    const HANDLE data = ::GetClipboardData(CF_UNICODETEXT);
+    const auto* units = data != nullptr ? static_cast<const wchar_t*>(::GlobalLock(data)) : nullptr;
+    if (units == nullptr) return std::nullopt;
     const CScopeExit unlock([data] { ::GlobalUnlock(data); });
-    return Utf8FromCp932(std::string_view(bytes, ::strnlen(bytes, ::GlobalSize(data))));
+    return Utf8(std::wstring_view(units, ::wcsnlen(units, ::GlobalSize(data) / sizeof(wchar_t))));
 }
 
-void SetClipboardBytes(std::string_view bytes) {
+void SetClipboardText(std::string_view utf8) {
     if (!OpenClipboardWhenFree()) throw std::runtime_error("the clipboard stays locked");
     const CScopeExit close([] { ::CloseClipboard(); });
-    CHandle<HGLOBAL, &::GlobalFree> block(::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes.size() + 1));
+    const std::wstring text = Wide(utf8);
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    CHandle<HGLOBAL, &::GlobalFree> block(::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes));
     void* memory = block ? ::GlobalLock(block.Get()) : nullptr;
     if (memory == nullptr) throw std::runtime_error("no memory for the clipboard text");
-    std::memcpy(memory, bytes.data(), bytes.size());
+    std::memcpy(memory, text.c_str(), bytes);
     ::GlobalUnlock(block.Get());
     ::EmptyClipboard();
-    if (::SetClipboardData(CF_TEXT, block.Get()) == nullptr) throw std::runtime_error("SetClipboardData failed");
+    if (::SetClipboardData(CF_UNICODETEXT, block.Get()) == nullptr) throw std::runtime_error("SetClipboardData failed");
     (void)block.Detach();  // the clipboard owns it now
 }
 

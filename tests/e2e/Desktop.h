@@ -67,9 +67,9 @@ bool MakeForeground(HWND window);
 // Posts the button's BN_CLICKED to the dialog, as a click would, and returns at once.
 void PressButton(HWND dialog, int id);
 
-// The clipboard's text (CF_TEXT, code page 932) as UTF-8; none when it holds no text.
+// The clipboard's text (Unicode) as UTF-8; none when it holds no text.
 std::optional<std::string> ClipboardText();
-// Replaces the clipboard's contents with these bytes as CF_TEXT, as an editor's copy would.
-void SetClipboardBytes(std::string_view bytes);
+// Puts a UTF-8 text on the clipboard as Unicode, as another program would.
+void SetClipboardText(std::string_view utf8);
 
 }  // namespace e2e

@@ -17,7 +17,7 @@ TEST_F(ColourTest, PasteAppliesTheCodeAndCopyFollowsTheOptions) {
     Start({.settings = "[Option]\r\nPreview=見本\r\nCopy=$\r\nUpperLower=1\r\n"});
     NameSearch("色");
     for (const char* pasted : {"Colour: ff8000\r\n", "#FF800"}) {  // the second is no code: nothing changes
-        SetClipboardBytes(pasted);
+        SetClipboardText(pasted);
         PressCtrl('V');
         EXPECT_EQ(Fields(), (Texts{"255", "128", "0"})) << pasted;
     }

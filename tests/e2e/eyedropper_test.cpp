@@ -80,7 +80,7 @@ protected:
 
 TEST_F(EyedropperTest, MagnifierShowsTheScreenKeepsOutOfTheCursorsWayAndPicksTheExactPixel) {
     Start();
-    SetClipboardBytes("#FF8000");
+    SetClipboardText("#FF8000");
     PressCtrl('V');
     const auto strip = StripPixels();
     const int middle = Height(kPreviewStrip) / 2;

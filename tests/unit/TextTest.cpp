@@ -52,26 +52,22 @@ TEST(CrtNumber, ReadsLikeTheCRuntime) {
 }
 
 TEST(HelpDocument, TakesTheProgramsPlaceWithTheHtmExtension) {
-    const Case<const char*, std::string> cases[] = {
-        {"C:\\Tools\\Hue.smith.EXE", "C:\\Tools\\Hue.smith.htm", "last dot only"},
-        // 表 is 0x95 0x5C: its trail byte has a backslash's value.
-        {"C:\\x\\\x95\x5c.exe", "C:\\x\\\x95\x5c.htm", "name 表.exe: the dot follows a trail byte of 0x5C"},
+    const Case<const wchar_t*, std::wstring> cases[] = {
+        {L"C:\\Tools\\Hue.smith.EXE", L"C:\\Tools\\Hue.smith.htm", "last dot only"},
+        {L"C:\\x.y\\Huesmith", L"C:\\x.y\\Huesmith.htm", "a dot in a folder name only"},
     };
     for (const auto& c : cases) EXPECT_EQ(HelpDocumentPath(c.in), c.out) << c.what;
 }
 
 
 TEST(HtmCommandLine, CutsThePlaceholderAndAppendsTheUrl) {
-    const std::string url = "https://huesmith.example.org/";
-    const std::string program = "\"C:\\\x83\x5c\x83t\x83g\\\x95\x5c\x8e\xa6.exe\"";  // "C:\ソフト\表示.exe": trails of 0x5C
-    const Case<std::string, std::string> cases[] = {
-        {R"("C:\Program Files\b.exe" "%1")", R"("C:\Program Files\b.exe" )" + url, "program \"%1\""},
-        {"b.exe %1 -new", "b.exe " + url, "a bare %1 and what follows it"},
-        {R"(b.exe -x%1 "%1")", "b.exe -x%1 " + url, "the quoted placeholder wins over an earlier bare one"},
-        {program + " \"%1\" \x81^\x95\x5c\x8e\xa6", program + " " + url, "double-byte text around the placeholder"},
-        // A lead byte takes the quote after it as its trail: no quoted placeholder starts there, so
-        // the bare %1 inside it is cut instead.
-        {"b.exe \x81\"%1\"", "b.exe \x81\" " + url, "lead byte before the quote"},
+    const std::wstring url = L"https://huesmith.example.org/";
+    const std::wstring program = L"\"C:\\Users\\Zoë\\表示.exe\"";
+    const Case<std::wstring, std::wstring> cases[] = {
+        {LR"("C:\Program Files\b.exe" "%1")", LR"("C:\Program Files\b.exe" )" + url, "program \"%1\""},
+        {L"b.exe %1 -new", L"b.exe " + url, "a bare %1 and what follows it"},
+        {LR"(b.exe -x%1 "%1")", L"b.exe -x%1 " + url, "the quoted placeholder wins over an earlier bare one"},
+        {program + L" \"%1\" 表示", program + L" " + url, "a path no code page spells, text after the placeholder"},
     };
     for (const auto& c : cases) EXPECT_EQ(BuildHtmCommandLine(c.in, url), c.out) << c.what;
 }
