@@ -1,4 +1,4 @@
-// The eyedropper: a cover over the whole screen that runs the magnifier and hands its pick on.
+// The eyedropper: a cover over every monitor that runs the magnifier and hands its pick on.
 #pragma once
 
 #include "framework/CDialog.h"
@@ -14,6 +14,7 @@ protected:
     bool OnInitDialog() override;
     bool OnEraseBkgnd(HDC dc) override;
     void OnPaint() override;
+    void OnDpiChanged(UINT dpi, const RECT& suggested) override;
 
 private:
     CBitmap m_bmpScreen;  // the screen as it was just before the cover came up

@@ -1,6 +1,6 @@
 #include "eyedropper/CMagnifierDlg.h"
 
-#include "eyedropper/MagnifierMath.h"
+#include "eyedropper/MagnifierMathWindow.h"
 #include "framework/CDC.h"
 #include "framework/CGdiObject.h"
 #include "res/resource.h"
@@ -51,7 +51,9 @@ CMagnifierDlg::CMagnifierDlg(CWnd* pParent) : CDialog(IDD_MAGNIFIER, pParent) {}
 bool CMagnifierDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     m_nZoom = kZoom;
-    SetWindowPos(HWND_TOPMOST, 0, 0, kWindowSidePx, kWindowSidePx, SWP_SHOWWINDOW);
+    // It starts at the top-left corner of the monitor the cursor is on.
+    const MagnifierBounds monitor = MonitorBoundsAt(CursorPos());
+    SetWindowPos(HWND_TOPMOST, monitor.x, monitor.y, kWindowSidePx, kWindowSidePx, SWP_SHOWWINDOW);
     // Captured for the whole run, so that a click anywhere on the screen reaches the magnifier.
     ::SetCapture(m_hWnd);
     ::SetTimer(m_hWnd, kTimerId, kTimerPeriodMs, nullptr);
@@ -62,7 +64,9 @@ void CMagnifierDlg::OnTimer(UINT_PTR) {
     ::SetCapture(m_hWnd);  // wins the capture back if anything else took it
     const POINT cursor = CursorPos();
     const int side = kMagnifierSourcePx * m_nZoom;
-    if (const auto move = MagnifierMoveFor({cursor.x, cursor.y}, ::GetSystemMetrics(SM_CYSCREEN), side)) {
+    const RECT window = GetWindowRect();
+    const MagnifierPoint at{window.left, window.top};
+    if (const auto move = MagnifierMoveFor({cursor.x, cursor.y}, at, MonitorBoundsAt(cursor), side)) {
         SetWindowPos(nullptr, move->x, move->y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     }
     Invalidate(false);
@@ -82,10 +86,8 @@ void CMagnifierDlg::OnPaint() {
 }
 
 void CMagnifierDlg::DrawMagnified(const CPaintDC& dc, POINT cursor) const {
-    const int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
-    const int screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
     const int side = kMagnifierSourcePx * m_nZoom;
-    const MagnifierStretch stretch = ClipMagnifierSource({cursor.x, cursor.y}, screenWidth, screenHeight, m_nZoom);
+    const MagnifierStretch stretch = ClipMagnifierSource({cursor.x, cursor.y}, VirtualScreenBounds(), m_nZoom);
 
     // Built off-screen and copied in one blit, so the picture does not flicker.
     CBitmap picture;
@@ -116,6 +118,10 @@ void CMagnifierDlg::DrawMagnified(const CPaintDC& dc, POINT cursor) const {
     dc.BitBlt(0, 0, side, side, memory, 0, 0, SRCCOPY);
 }
 
+// Sized in screen pixels, one block for each screen pixel, on a monitor of any DPI: the dialog
+// manager's rescaling for a new DPI (per-monitor v2) would only leave part of the window unpainted.
+void CMagnifierDlg::OnDpiChanged(UINT, const RECT&) {}
+
 void CMagnifierDlg::OnOK() {
     // A pick before the run's first drawing takes the pixel under the cursor now, not a colour
     // left from nothing.
@@ -133,11 +139,9 @@ void CMagnifierDlg::OnLButtonDown(UINT, POINT) { OnOK(); }
 void CMagnifierDlg::OnRButtonDown(UINT, POINT) { OnCancel(); }
 
 void CMagnifierDlg::OnKeyDown(UINT key, UINT repeat, UINT flags) {
-    const int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
-    const int screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
     const POINT cursor = CursorPos();
     const auto moveBy = [&](ArrowKey arrow) {
-        const MagnifierPoint to = ArrowKeyCursor(arrow, {cursor.x, cursor.y}, screenWidth, screenHeight);
+        const MagnifierPoint to = ArrowKeyCursor(arrow, {cursor.x, cursor.y}, VirtualScreenBounds());
         ::SetCursorPos(to.x, to.y);
     };
     switch (key) {

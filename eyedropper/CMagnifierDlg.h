@@ -1,5 +1,5 @@
-// The magnifier: a small topmost square in a screen corner that shows the pixels around the mouse
-// cursor enlarged, follows the cursor, and ends with a pick or a cancel.
+// The magnifier: a small topmost square in a corner of the cursor's monitor that shows the pixels
+// around the mouse cursor enlarged, follows the cursor, and ends with a pick or a cancel.
 #pragma once
 
 #include "framework/CDialog.h"
@@ -23,6 +23,7 @@ protected:
     void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
     UINT OnGetDlgCode() override;
     void OnDestroy() override;
+    void OnDpiChanged(UINT dpi, const RECT& suggested) override;
 
 private:
     void DrawMagnified(const CPaintDC& dc, POINT cursor) const;

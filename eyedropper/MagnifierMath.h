@@ -16,6 +16,15 @@ struct MagnifierPoint {
     friend bool operator==(const MagnifierPoint&, const MagnifierPoint&) = default;
 };
 
+// A rectangle in screen coordinates: the virtual screen (every monitor together) or one monitor.
+// Its origin is negative where a monitor lies left of or above the primary one.
+struct MagnifierBounds {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
 // One stretch from the screen into the magnified picture.
 struct MagnifierStretch {
     // Destination in the picture and its nominal size (srcW·zoom by srcH·zoom).
@@ -31,18 +40,20 @@ struct MagnifierStretch {
     friend bool operator==(const MagnifierStretch&, const MagnifierStretch&) = default;
 };
 
-// The stretch for a cursor at (x, y) on a screen of width by height pixels, cut at the screen's
-// edges; the picture outside the destination stays black.
-MagnifierStretch ClipMagnifierSource(MagnifierPoint cursor, int screenWidth, int screenHeight, int zoom);
+// The stretch for a cursor at (x, y) on the virtual screen, cut at its edges; the picture outside
+// the destination stays black.
+MagnifierStretch ClipMagnifierSource(MagnifierPoint cursor, MagnifierBounds screen, int zoom);
 
-// The magnifier's new top-left corner when the cursor enters the square it occupies (side pixels,
-// at the top-left or bottom-left of the screen); none when it stays where it is.
-std::optional<MagnifierPoint> MagnifierMoveFor(MagnifierPoint cursor, int screenHeight, int side);
+// The magnifier's new top-left corner, now at `current`, for the cursor on `monitor`: the other
+// home corner (top-left or bottom-left of the monitor) when the cursor enters the square of side
+// pixels it occupies, the monitor's top-left when it sits on another monitor; none when it stays.
+std::optional<MagnifierPoint> MagnifierMoveFor(MagnifierPoint cursor, MagnifierPoint current, MagnifierBounds monitor,
+                                               int side);
 
 enum class ArrowKey { Left, Up, Right, Down };
 
-// Where an arrow key puts the cursor.
-MagnifierPoint ArrowKeyCursor(ArrowKey key, MagnifierPoint cursor, int screenWidth, int screenHeight);
+// Where an arrow key puts the cursor on the virtual screen.
+MagnifierPoint ArrowKeyCursor(ArrowKey key, MagnifierPoint cursor, MagnifierBounds screen);
 
 struct MagnifierLine {
     MagnifierPoint from;

@@ -1,0 +1,15 @@
+# cmake -DOBJDUMP=... -DEXE=Huesmith.exe -P PeFlags.cmake: fails unless the program's PE header
+# asks for ASLR (with a relocation table to move it by), high-entropy ASLR and DEP.
+execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE header RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "${OBJDUMP} -p ${EXE} failed")
+endif()
+string(REGEX MATCH "DllCharacteristics[^\n]*\n(\t+[A-Z_]+\n)*" flags "${header}")
+foreach(flag DYNAMIC_BASE HIGH_ENTROPY_VA NX_COMPAT)
+  if(NOT flags MATCHES "\t${flag}\n")
+    message(SEND_ERROR "${EXE}: ${flag} missing from DllCharacteristics")
+  endif()
+endforeach()
+if(header MATCHES "relocations stripped" OR NOT header MATCHES "Entry 5 [0-9a-f]+ 0*[1-9a-f][0-9a-f]* Base Relocation")
+  message(SEND_ERROR "${EXE}: no base relocation table")
+endif()
