@@ -7,16 +7,22 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 "$here/setup-packages.sh"
 
-# Wine takes its ANSI code page from the glibc locale: ja_JP.UTF-8 gives 932.
-if ! locale -a 2>/dev/null | grep -qix 'ja_JP\.utf-\?8'; then
-  echo "setup: generating the ja_JP.UTF-8 locale"
-  if grep -q '^# *ja_JP\.UTF-8 UTF-8' /etc/locale.gen; then
-    sed -i 's/^# *\(ja_JP\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-  elif ! grep -q '^ja_JP\.UTF-8 UTF-8' /etc/locale.gen; then
-    echo 'ja_JP.UTF-8 UTF-8' >>/etc/locale.gen
+# Wine takes its ANSI code page from the glibc locale: ja_JP.UTF-8 gives 932, the program's own;
+# en_US.UTF-8 gives 1252, the code page of an English or European Windows, for the tests that run
+# the program there.
+missing=0
+for name in ja_JP en_US; do
+  if ! locale -a 2>/dev/null | grep -qix "$name\.utf-\?8"; then
+    echo "setup: generating the $name.UTF-8 locale"
+    if grep -q "^# *$name\.UTF-8 UTF-8" /etc/locale.gen; then
+      sed -i "s/^# *\($name\.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+    elif ! grep -q "^$name\.UTF-8 UTF-8" /etc/locale.gen; then
+      echo "$name.UTF-8 UTF-8" >>/etc/locale.gen
+    fi
+    missing=1
   fi
-  locale-gen >/dev/null
-fi
+done
+if [ "$missing" = 1 ]; then locale-gen >/dev/null; fi
 
 source "$here/wine-env.sh"
 

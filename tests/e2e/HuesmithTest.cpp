@@ -44,7 +44,7 @@ void HuesmithTest::Stop() {
 
 void HuesmithTest::Launch(const Files& files) {
     Stop();
-    m_folder.emplace();
+    m_folder.emplace(files.folder);
     if (files.catalogue) m_folder->Write(L"Huesmith.csv", *files.catalogue);
     if (files.settings) m_folder->Write(L"Huesmith.ini", Cp932(*files.settings));
     m_frame = nullptr;

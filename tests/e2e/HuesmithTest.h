@@ -43,6 +43,7 @@ inline int CountOf(const std::vector<COLORREF>& pixels, COLORREF c) {
 struct Files {
     std::optional<std::string> catalogue = CatalogueBytes(SampleCatalogue());  // none: no data file
     std::optional<std::string> settings;  // UTF-8 text, written as code page 932; none: no file
+    std::wstring folder;                  // the working folder's path below a fresh one
 };
 
 class HuesmithTest : public ::testing::Test {

@@ -32,16 +32,18 @@ std::filesystem::path BesideDriver(const wchar_t* name) {
     return std::filesystem::path(path.c_str()).parent_path() / name;
 }
 
-TempFolder::TempFolder() : m_path(NewFolderPath()) { std::filesystem::create_directories(m_path); }
+TempFolder::TempFolder(std::wstring_view below) : m_root(NewFolderPath()), m_path(m_root / below) {
+    std::filesystem::create_directories(m_path);
+}
 
 TempFolder::~TempFolder() {
     std::error_code ec;
     // Tests make files read-only; removing refuses those.
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(m_path, ec)) {
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(m_root, ec)) {
         std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_write,
                                      std::filesystem::perm_options::add, ec);
     }
-    std::filesystem::remove_all(m_path, ec);
+    std::filesystem::remove_all(m_root, ec);
 }
 
 void TempFolder::Write(std::wstring_view name, std::string_view bytes) const {

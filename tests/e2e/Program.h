@@ -20,7 +20,8 @@ std::filesystem::path BesideDriver(const wchar_t* name);
 
 class TempFolder {
 public:
-    TempFolder();
+    // The folder's path below a fresh folder (any name, nested): what Path() gives.
+    explicit TempFolder(std::wstring_view below = {});
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
     ~TempFolder();
@@ -32,7 +33,8 @@ public:
     std::optional<std::string> Read(std::wstring_view name) const;
 
 private:
-    std::filesystem::path m_path;  // removed at the end
+    std::filesystem::path m_root;  // removed at the end
+    std::filesystem::path m_path;
 };
 
 class Program {

@@ -2,6 +2,7 @@
 // world gets in the way (a full disk, a read-only or vanished file, the program killed halfway).
 // On disk the catalogue is always the old file or the new one, whole; in memory it survives.
 #include <charconv>
+#include <fstream>
 
 #include "tests/e2e/HuesmithTest.h"
 
@@ -55,6 +56,25 @@ TEST_F(SavingTest, OddDataFilesStartAndAreWrittenBackAsTheyWereRead) {
         EXPECT_TRUE(Dialogs().empty() && !ReadFile(L"Huesmith.csv.tmp")) << file.what << ": no message, nothing left";
         Close();
     }
+}
+
+// A path that no code page spells but UTF-16, beside the folder a best-fit conversion would name.
+TEST_F(SavingTest, AFolderNameOutsideTheCodePageHoldsTheCatalogueAndTheSettingsAndNoLookAlikeIsTouched) {
+    Start({.folder = L"😀 色\\Zoë"});
+    const std::filesystem::path lookAlike = Folder().parent_path() / L"Zoe";
+    std::filesystem::create_directory(lookAlike);
+    const std::string other = CatalogueBytes({{"偽", "にせ", 1, 2, 3}});
+    std::ofstream(lookAlike / L"Huesmith.csv", std::ios::binary) << other;
+    Restart();
+    EXPECT_EQ(Title(), "Huesmith - 5") << "its own catalogue";
+    WriteFile(L"Huesmith.csv", "");
+    Command(ID_FILE_SAVE);
+    Close();
+    EXPECT_EQ(ReadFile(L"Huesmith.csv"), CatalogueBytes(SampleCatalogue())) << "saved in its own folder";
+    EXPECT_NE(Settings().find("[Option]"), std::string::npos) << "the settings written there";
+    std::ifstream in(lookAlike / L"Huesmith.csv", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), other) << "the look-alike's catalogue untouched";
+    EXPECT_FALSE(std::filesystem::exists(lookAlike / L"Huesmith.ini")) << "no settings in the look-alike";
 }
 
 TEST_F(SavingTest, FailedSaveKeepsTheFileAndTheCatalogueAndAReadOnlyFileAsksForANewName) {
