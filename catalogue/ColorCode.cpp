@@ -9,17 +9,6 @@ namespace {
 constexpr std::size_t kCodeDigits = 6;
 constexpr std::size_t kPairChars = 2;
 
-// Upper-cases the single-byte letters of a code page 932 text; a double-byte character is kept
-// whole, since its trail byte may well be an ASCII letter's value.
-std::string UpperCaseCp932(std::string text) {
-    for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t length = Cp932CharLength(text, pos);
-        if (length == 1 && text[pos] >= 'a' && text[pos] <= 'z') text[pos] = static_cast<char>(text[pos] - 'a' + 'A');
-        pos += length;
-    }
-    return text;
-}
-
 // A field's text as "%02s" prints it: right-aligned in two characters, "0" filling on the left; a
 // longer text stays whole.
 std::string PadToPair(std::string_view text) {
@@ -76,11 +65,11 @@ std::string RecomposeHtmlCode(ColorChannel changed, std::string_view redText, st
     code += CodeComponent(redText, changed == ColorChannel::Red);
     code += CodeComponent(greenText, changed == ColorChannel::Green);
     code += CodeComponent(blueText, changed == ColorChannel::Blue);
-    return UpperCaseCp932(code);
+    return Cp932UpperCase(code);
 }
 
 std::string HexFieldFromPair(std::string_view pair) {
     const long value = ParseHexChannel(pair);
     if (IsChannelValue(value)) return FormatHexChannel(static_cast<int>(value));
-    return UpperCaseCp932(std::string(pair));
+    return Cp932UpperCase(std::string(pair));
 }

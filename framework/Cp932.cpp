@@ -69,3 +69,14 @@ std::uint64_t Cp932OrderPrefix(std::string_view text) {
     }
     return prefix;
 }
+
+// A trail byte may well have an ASCII letter's value (the 0x41 of "ア"): only single-byte
+// characters are letters.
+std::string Cp932UpperCase(std::string text) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t length = Cp932CharLength(text, pos);
+        if (length == 1 && text[pos] >= 'a' && text[pos] <= 'z') text[pos] = static_cast<char>(text[pos] - 'a' + 'A');
+        pos += length;
+    }
+    return text;
+}

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 // Whether the byte starts a double-byte character.
@@ -30,6 +31,9 @@ int Cp932Compare(std::string_view a, std::string_view b);
 // two texts' prefixes differ, they order as Cp932Compare orders the texts; equal prefixes decide
 // nothing.
 std::uint64_t Cp932OrderPrefix(std::string_view text);
+
+// The text with its single-byte letters a-z upper-cased; double-byte characters kept whole.
+std::string Cp932UpperCase(std::string text);
 
 // At most the first two bytes, whatever they are: one full-width character of a reading.
 constexpr std::string_view FirstTwoBytes(std::string_view text) { return text.substr(0, 2); }
