@@ -8,15 +8,16 @@
 #include "framework/AppText.h"
 #include "framework/CSingleDocTemplate.h"
 #include "framework/CHandle.h"
+#include "framework/CProfileText.h"
 #include "framework/CWnd.h"
 #include "framework/CrtNumber.h"
+#include "framework/FileIo.h"
 #include "framework/HelpDocument.h"
 #include "framework/WideText.h"
 
 namespace {
 CWinApp* g_pApp = nullptr;  // the one application object, set by its constructor
 void FreeArguments(LPWSTR* args) { ::LocalFree(args); }
-constexpr std::size_t kProfileStringBytes = 4096;
 }  // namespace
 
 CWinApp* AfxGetApp() { return g_pApp; }
@@ -64,32 +65,36 @@ int CWinApp::Run() {
     return exitCode != 0 ? exitCode : static_cast<int>(msg.wParam);
 }
 
+// The Windows profile functions would read the file in the system's code page; it is code page
+// 932 text, so the program reads and writes it itself, in the same format.
+std::optional<CProfileText> CWinApp::ReadProfile() const {
+    if (m_strProfileName.empty()) return std::nullopt;
+    if (std::optional<std::string> bytes = ReadWholeFile(m_strProfileName)) return CProfileText(std::move(*bytes));
+    // A file that is there but cannot be read (locked, a folder) is never replaced by a new one.
+    if (::GetFileAttributesW(m_strProfileName.c_str()) != INVALID_FILE_ATTRIBUTES) return std::nullopt;
+    return CProfileText();
+}
+
 int CWinApp::GetProfileInt(const char* section, const char* entry, int defaultValue) const {
-    // Read as text so that negative positions come back as they were written.
-    constexpr const char* kMissing = "\x01";
-    const std::string text = GetProfileString(section, entry, kMissing);
-    if (text == kMissing) return defaultValue;
-    return CrtAtoi(text);
+    const std::optional<CProfileText> profile = ReadProfile();
+    const std::optional<std::string> text = profile ? profile->GetString(section, entry) : std::nullopt;
+    // Read as text, so that negative positions come back as they were written.
+    return text ? CrtAtoi(*text) : defaultValue;
 }
 
 std::string CWinApp::GetProfileString(const char* section, const char* entry, const char* defaultValue) const {
-    if (m_strProfileName.empty()) return defaultValue;
-    std::wstring buffer(kProfileStringBytes, L'\0');
-    const DWORD length = ::GetPrivateProfileStringW(WideFromCp932(section).c_str(), WideFromCp932(entry).c_str(),
-                                                    WideFromCp932(defaultValue).c_str(), buffer.data(),
-                                                    static_cast<DWORD>(buffer.size()), m_strProfileName.c_str());
-    buffer.resize(length);
-    return Cp932FromWide(buffer).value_or(defaultValue);
+    const std::optional<CProfileText> profile = ReadProfile();
+    return profile ? profile->GetString(section, entry).value_or(defaultValue) : defaultValue;
 }
 
 bool CWinApp::WriteProfileInt(const char* section, const char* entry, int value) const {
     return WriteProfileString(section, entry, std::to_string(value));
 }
 
+// Written like the catalogue: a temporary file, then the replacement; a failure changes nothing.
 bool CWinApp::WriteProfileString(const char* section, const char* entry, const std::string& value) const {
-    if (m_strProfileName.empty()) return false;
-    return ::WritePrivateProfileStringW(WideFromCp932(section).c_str(), WideFromCp932(entry).c_str(),
-                                        WideFromCp932(value).c_str(), m_strProfileName.c_str()) != FALSE;
+    std::optional<CProfileText> profile = ReadProfile();
+    return profile && profile->SetString(section, entry, value) && WriteFileReplacing(m_strProfileName, profile->Bytes());
 }
 
 void CWinApp::AddDocTemplate(std::unique_ptr<CSingleDocTemplate> docTemplate) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,9 @@ public:
 
 protected:
     bool PumpMessage(MSG& msg);
+    // The settings file as it is now (empty when there is none yet); none when there is no
+    // settings file or it cannot be read.
+    std::optional<class CProfileText> ReadProfile() const;
 
 private:
     std::vector<std::unique_ptr<CSingleDocTemplate>> m_templates;
