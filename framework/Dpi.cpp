@@ -9,7 +9,7 @@ using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 // missing and then uses the system DPI.
 GetDpiForWindowFn DpiForWindowFunction() {
     static const auto function = reinterpret_cast<GetDpiForWindowFn>(
-        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
     return function;
 }
 }  // namespace

@@ -7,11 +7,11 @@
 #include <stdexcept>
 
 #include "framework/CHandle.h"
+#include "framework/WideText.h"
 
 namespace e2e {
 namespace {
 
-constexpr UINT kCodePage932 = 932;
 constexpr DWORD kPollIntervalMs = 15;
 constexpr UINT kSendTimeoutMs = 5000;
 constexpr int kDragSteps = 8;
@@ -20,21 +20,6 @@ constexpr std::chrono::milliseconds kClickPressTimeout{300};
 constexpr std::chrono::milliseconds kModifierSettle{150};
 constexpr int kModifierTries = 5;
 
-std::wstring ToWide(UINT codePage, std::string_view bytes) {
-    const int size = static_cast<int>(bytes.size());
-    std::wstring wide(static_cast<size_t>(::MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0)), L'\0');
-    ::MultiByteToWideChar(codePage, 0, bytes.data(), size, wide.data(), static_cast<int>(wide.size()));
-    return wide;
-}
-
-std::string FromWide(UINT codePage, std::wstring_view wide) {
-    const int size = static_cast<int>(wide.size());
-    std::string bytes(
-        static_cast<size_t>(::WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, nullptr)), '\0');
-    ::WideCharToMultiByte(codePage, 0, wide.data(), size, bytes.data(), static_cast<int>(bytes.size()), nullptr,
-                          nullptr);
-    return bytes;
-}
 
 void PumpMessages() {
     MSG msg;
@@ -96,10 +81,24 @@ bool OpenClipboardWhenFree() {
 
 }  // namespace
 
-std::wstring Wide(std::string_view utf8) { return ToWide(CP_UTF8, utf8); }
-std::string Utf8(std::wstring_view wide) { return FromWide(CP_UTF8, wide); }
-std::string Cp932(std::string_view utf8) { return FromWide(kCodePage932, Wide(utf8)); }
-std::string Utf8FromCp932(std::string_view cp932) { return Utf8(ToWide(kCodePage932, cp932)); }
+std::wstring Wide(std::string_view utf8) {
+    const int size = static_cast<int>(utf8.size());
+    std::wstring wide(static_cast<size_t>(::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0)), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), static_cast<int>(wide.size()));
+    return wide;
+}
+
+std::string Utf8(std::wstring_view wide) {
+    const int size = static_cast<int>(wide.size());
+    std::string utf8(
+        static_cast<size_t>(::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr)), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr);
+    return utf8;
+}
+
+// The program's own crossing, so that the driver spells texts exactly as the program does.
+std::string Cp932(std::string_view utf8) { return Cp932FromWide(Wide(utf8)).value(); }
+std::string Utf8FromCp932(std::string_view cp932) { return Utf8(WideFromCp932(cp932)); }
 
 bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds timeout, HANDLE wake) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;

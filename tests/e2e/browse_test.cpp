@@ -59,6 +59,8 @@ TEST_F(BrowseTest, SearchCategoryAndSortListTheirEntriesCountThemAndMarkWhereThe
     dialog = OpenDialog(ID_VIEW_SEARCH, "検索");
     EXPECT_TRUE(DlgTicked(dialog, IDC_RADIO_SEARCH_RGB) && DlgText(dialog, IDC_EDIT_GREEN_MAX) == "190") << "reopened";
     ClickButton(dialog, IDCANCEL);
+    NameSearch("é");
+    EXPECT_EQ(Title(), "Huesmith - 0") << "a character no name can hold finds nothing";
     NameSearch("");
     EXPECT_TRUE(Title() == "Huesmith - 8" && Marked() == ID_VIEW_ALL) << "finding everything marks show all";
 

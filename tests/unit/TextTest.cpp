@@ -8,7 +8,6 @@
 #include "controls/LinkText.h"
 #include "framework/Cp932.h"
 #include "framework/CrtNumber.h"
-#include "framework/HelpDocument.h"
 #include "tests/unit/UnitTest.h"
 
 namespace {
@@ -51,23 +50,12 @@ TEST(CrtNumber, ReadsLikeTheCRuntime) {
     }
 }
 
-TEST(HelpDocument, TakesTheProgramsPlaceWithTheHtmExtension) {
-    const Case<const wchar_t*, std::wstring> cases[] = {
-        {L"C:\\Tools\\Hue.smith.EXE", L"C:\\Tools\\Hue.smith.htm", "last dot only"},
-        {L"C:\\x.y\\Huesmith", L"C:\\x.y\\Huesmith.htm", "a dot in a folder name only"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(HelpDocumentPath(c.in), c.out) << c.what;
-}
-
-
 TEST(HtmCommandLine, CutsThePlaceholderAndAppendsTheUrl) {
     const std::wstring url = L"https://huesmith.example.org/";
-    const std::wstring program = L"\"C:\\Users\\Zoë\\表示.exe\"";
     const Case<std::wstring, std::wstring> cases[] = {
         {LR"("C:\Program Files\b.exe" "%1")", LR"("C:\Program Files\b.exe" )" + url, "program \"%1\""},
         {L"b.exe %1 -new", L"b.exe " + url, "a bare %1 and what follows it"},
         {LR"(b.exe -x%1 "%1")", L"b.exe -x%1 " + url, "the quoted placeholder wins over an earlier bare one"},
-        {program + L" \"%1\" 表示", program + L" " + url, "a path no code page spells, text after the placeholder"},
     };
     for (const auto& c : cases) EXPECT_EQ(BuildHtmCommandLine(c.in, url), c.out) << c.what;
 }
