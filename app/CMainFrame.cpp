@@ -66,12 +66,15 @@ int CMainFrame::OnCreate(CREATESTRUCTW& create) {
     return 0;
 }
 
-void CMainFrame::OnShowWindow(bool show, UINT status) {
-    Default();
-    // Status 0: shown by an explicit call, which is the first showing at start-up.
-    if (status != 0 || !show || m_bSettingsLoaded) return;
-    m_bSettingsLoaded = true;
-    LoadSettings();
+// Read before the first showing, whatever its show state: a shortcut set to run minimised shows
+// the frame without the messages of a normal first showing. The frame cannot be maximised, so a
+// maximised start shows it at its normal size.
+void CMainFrame::ActivateFrame(int cmdShow) {
+    if (!m_bSettingsLoaded) {
+        LoadSettings();
+        m_bSettingsLoaded = true;
+    }
+    CFrameWnd::ActivateFrame(cmdShow == SW_SHOWMAXIMIZED ? SW_SHOWNORMAL : cmdShow);
 }
 
 void CMainFrame::LoadSettings() {
@@ -79,7 +82,8 @@ void CMainFrame::LoadSettings() {
     const int left = app.GetProfileInt(kWindowSection, "Left", 0);
     const int top = app.GetProfileInt(kWindowSection, "Top", 0);
     m_nWndStyle = app.GetProfileInt(kWindowSection, "WndStyle", 0);
-    m_nStatusBar = app.GetProfileInt(kWindowSection, "StatusBar", 1);
+    // Any value but 0 shows the bar, as the toggle then reads it: only 0 and 1 are kept.
+    m_nStatusBar = app.GetProfileInt(kWindowSection, "StatusBar", 1) != 0 ? 1 : 0;
     CHuesmithDoc& doc = *GetHuesmithDoc();
     doc.m_strPreview = app.GetProfileString(kOptionSection, "Preview", kDefaultPreview);
     doc.m_strCopyPrefix = app.GetProfileString(kOptionSection, "Copy", kDefaultCopyPrefix);
@@ -94,13 +98,15 @@ void CMainFrame::LoadSettings() {
     const HWND insertAfter = m_nWndStyle != 0 ? HWND_TOPMOST : HWND_NOTOPMOST;
     if (m_nStatusBar == 0) {
         m_wndStatusBar.ShowWindow(SW_HIDE);
-        SetWindowPos(insertAfter, position.x, position.y, width, height, SWP_SHOWWINDOW);
+        SetWindowPos(insertAfter, position.x, position.y, width, height, 0);
     } else {
         SetWindowPos(insertAfter, position.x, position.y, 0, 0, SWP_NOSIZE);
     }
 }
 
+// Settings never read (a start that ended early) are never written over with defaults.
 void CMainFrame::SaveSettings() const {
+    if (!m_bSettingsLoaded) return;
     const CWinApp& app = *AfxGetApp();
     const CHuesmithDoc& doc = *GetHuesmithDoc();
     WINDOWPLACEMENT placement{};
@@ -117,8 +123,14 @@ void CMainFrame::SaveSettings() const {
 }
 
 void CMainFrame::OnClose() {
+    if (!CanCloseFrame()) return;
     SaveSettings();
-    CFrameWnd::OnClose();
+    DestroyWindow();
+}
+
+// A logoff or shutdown closes nothing: the session's settings are written now.
+void CMainFrame::OnEndSession(bool ending) {
+    if (ending) SaveSettings();
 }
 
 void CMainFrame::OnViewTopmost() {

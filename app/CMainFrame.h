@@ -1,5 +1,5 @@
 // The main window: a fixed-size frame around the form view with a one-pane status bar. It reads
-// every setting when first shown and writes every setting when closed.
+// every setting before it is first shown and writes them when closed or when the session ends.
 #pragma once
 
 #include "framework/CFrameWnd.h"
@@ -15,8 +15,9 @@ protected:
     const CCmdMap* GetCommandMap() const override { return &s_map; }
     bool PreCreateWindow(CREATESTRUCTW& create) override;
     int OnCreate(CREATESTRUCTW& create) override;
-    void OnShowWindow(bool show, UINT status) override;
+    void ActivateFrame(int cmdShow) override;
     void OnClose() override;
+    void OnEndSession(bool ending) override;
 
 private:
     void OnViewTopmost();

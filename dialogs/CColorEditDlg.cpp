@@ -13,7 +13,6 @@
 #include "framework/CDataExchange.h"
 #include "framework/CHandle.h"
 #include "framework/CWinApp.h"
-#include "framework/CrtNumber.h"
 #include "framework/TextFormat.h"
 #include "res/resource.h"
 
@@ -97,6 +96,7 @@ bool CColorEditDlg::OnInitDialog() {
         const CHuesmithDoc& doc = *m_pDoc;
         // Without this a large catalogue costs a repaint and a reallocation per row.
         m_list.SetItemCount(doc.GetCount());
+        m_rows.reserve(static_cast<std::size_t>(doc.GetCount()));
         m_list.SetRedraw(false);
         const CScopeExit redraw([this] { m_list.SetRedraw(true); });
         for (int i = 0; i < doc.GetCount(); ++i) {
@@ -122,15 +122,11 @@ void CColorEditDlg::InsertColumns() const {
     }
 }
 
-CColorEditDlg::ListRow CColorEditDlg::ReadRow(int item) const {
-    // Cells hold what "%d" made of 16-bit values; atoi reads them back, a hand-typed overflow
-    // wrapping to 16 bits as the catalogue stores it.
-    const auto channel = [&](int column) { return static_cast<short>(CrtAtoi(m_list.GetItemText(item, column))); };
-    return {m_list.GetItemText(item, kColumnName), m_list.GetItemText(item, kColumnReading), channel(kColumnRed),
-            channel(kColumnGreen), channel(kColumnBlue)};
+const CColorEditDlg::ListRow& CColorEditDlg::RowOf(int item) const {
+    return m_rows[static_cast<std::size_t>(m_list.GetItemData(item))];
 }
 
-void CColorEditDlg::WriteRow(int item, const ListRow& row) const {
+void CColorEditDlg::ShowRow(int item, const ListRow& row) const {
     m_list.SetItemText(item, kColumnName, row.name);
     m_list.SetItemText(item, kColumnReading, row.reading);
     m_list.SetItemText(item, kColumnRed, std::to_string(row.red));
@@ -138,9 +134,12 @@ void CColorEditDlg::WriteRow(int item, const ListRow& row) const {
     m_list.SetItemText(item, kColumnBlue, std::to_string(row.blue));
 }
 
-void CColorEditDlg::AppendRow(const ListRow& row) const {
+void CColorEditDlg::AppendRow(const ListRow& row) {
     const int item = m_list.InsertItem(m_list.GetItemCount(), row.name);
-    if (item >= 0) WriteRow(item, row);
+    if (item < 0) return;
+    m_list.SetItemData(item, static_cast<DWORD_PTR>(m_rows.size()));
+    m_rows.push_back(row);
+    ShowRow(item, row);
 }
 
 CColorEditDlg::ListRow CColorEditDlg::FieldsAsRow() const {
@@ -190,8 +189,7 @@ bool CColorEditDlg::AcceptEntryFields() const {
 
 bool CColorEditDlg::ListsSameEntry() const {
     for (int item = 0; item < m_list.GetItemCount(); ++item) {
-        if (IsSameEntry(m_list.GetItemText(item, kColumnName), m_list.GetItemText(item, kColumnReading), m_strName,
-                        m_strReading)) {
+        if (IsSameEntry(RowOf(item).name, RowOf(item).reading, m_strName, m_strReading)) {
             return true;
         }
     }
@@ -215,7 +213,8 @@ void CColorEditDlg::OnModify() {
         MessageBox(LoadResString(IDS_COLOR_EDIT_SELECT_MODIFY));
         return;
     }
-    WriteRow(item, FieldsAsRow());
+    m_rows[static_cast<std::size_t>(m_list.GetItemData(item))] = FieldsAsRow();
+    ShowRow(item, FieldsAsRow());
     MarkModified();
 }
 
@@ -235,7 +234,7 @@ void CColorEditDlg::OnDelete() {
 void CColorEditDlg::OnClickList(NMHDR&, LRESULT&) {
     const int item = m_list.GetNextItem(-1, LVNI_SELECTED);
     if (item == -1) return;
-    const ListRow row = ReadRow(item);
+    const ListRow& row = RowOf(item);
     m_strName = row.name;
     m_strReading = row.reading;
     m_nRed = row.red;
@@ -262,13 +261,16 @@ void CColorEditDlg::OnColumnClickList(NMHDR& header, LRESULT&) {
     MarkModified();
 }
 
-void CColorEditDlg::SortByColumn(int column, int direction) const {
-    const int count = m_list.GetItemCount();
-    std::vector<std::string> keys;
-    keys.reserve(static_cast<std::size_t>(count));
-    for (int item = 0; item < count; ++item) {
-        keys.push_back(m_list.GetItemText(item, column));
-        m_list.SetItemData(item, static_cast<DWORD_PTR>(item));
+// The comparison gets each item's data, its row's index: the keys are read once per row, from the
+// rows as held (a channel as the text its cell shows).
+void CColorEditDlg::SortByColumn(int column, int direction) {
+    std::vector<std::string> keys(m_rows.size());
+    for (std::size_t index = 0; index < m_rows.size(); ++index) {
+        const ListRow& row = m_rows[index];
+        const short channels[] = {row.red, row.green, row.blue};
+        keys[index] = column == kColumnName      ? row.name
+                      : column == kColumnReading ? row.reading
+                                                 : std::to_string(channels[column - kColumnRed]);
     }
     const SortRun run{keys, ColorEditColumnKind(column), direction};
     m_list.SortItems(&CompareRows, reinterpret_cast<LPARAM>(&run));
@@ -286,9 +288,11 @@ void CColorEditDlg::OnOK() {
         CWaitCursor wait;
         m_pDoc->RemoveAllRecords();
         for (int item = 0; item < m_list.GetItemCount(); ++item) {
-            const ListRow row = ReadRow(item);
+            const ListRow& row = RowOf(item);
             m_pDoc->AddRecord(row.name, row.reading, row.red, row.green, row.blue);
         }
+        // Marked first: a save that fails leaves the catalogue changed, which closing then offers.
+        m_pDoc->SetModifiedFlag(true);
         ::SendMessageW(AfxGetApp()->m_pMainWnd->m_hWnd, WM_COMMAND, ID_FILE_SAVE, 0);
     }
     EndDialog(IDOK);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "dialogs/ColorEntryRules.h"
 #include "framework/CDialog.h"
@@ -58,20 +59,24 @@ private:
     void OnDeleteAllItemsList(NMHDR& header, LRESULT& result);
 
     void InsertColumns() const;
-    ListRow ReadRow(int item) const;
-    void WriteRow(int item, const ListRow& row) const;
-    void AppendRow(const ListRow& row) const;
+    // The row an item of the list stands for, exactly as held.
+    const ListRow& RowOf(int item) const;
+    void ShowRow(int item, const ListRow& row) const;
+    void AppendRow(const ListRow& row);
     ListRow FieldsAsRow() const;
     // Shows why the name and reading cannot make an entry; false then.
     bool AcceptEntryFields() const;
     bool ListsSameEntry() const;
-    void SortByColumn(int column, int direction) const;
+    void SortByColumn(int column, int direction);
     void MarkModified();
     void UpdateTitle() const;
 
     static const CCmdEntry s_entries[];
 
     CListCtrl m_list;
+    // Every row the list has held, each item's data its index here: an entry nobody changed keeps
+    // its own bytes, which the list's UTF-16 cells could not all give back.
+    std::vector<ListRow> m_rows;
     CSpinButtonCtrl m_spinBlue;
     CSpinButtonCtrl m_spinGreen;
     CSpinButtonCtrl m_spinRed;

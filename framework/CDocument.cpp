@@ -16,5 +16,7 @@ bool CDocument::OnNewDocument() {
 }
 
 void CDocument::OnFileSave() {
-    if (m_pDocTemplate != nullptr && m_pDocTemplate->SaveDocument(*this)) m_bModified = false;
+    if (m_pDocTemplate != nullptr) m_pDocTemplate->SaveDocument(*this);
 }
+
+bool CDocument::SaveModified() { return !m_bModified || m_pDocTemplate == nullptr || m_pDocTemplate->SaveModified(*this); }

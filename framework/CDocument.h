@@ -12,8 +12,11 @@ class CDocument;
 // What a document needs of its template: saving itself. The Windows template implements it.
 class CDocTemplate : public CCmdTarget {
 public:
-    // Saves the document to its path (with the save-as dialog where that cannot be written).
+    // Saves the document to its path (with the save-as dialog where that cannot be written);
+    // a saved document is no longer modified.
     virtual bool SaveDocument(CDocument& document) = 0;
+    // The standard question for a changed document: true to go on (saved, or not wanted).
+    virtual bool SaveModified(CDocument& document) = 0;
 };
 
 class CDocument : public CCmdTarget {
@@ -32,6 +35,8 @@ public:
 
     // ID_FILE_SAVE: save to the document's path.
     void OnFileSave();
+    // Before the document goes away: true when it is unchanged, saved, or the user lets it go.
+    bool SaveModified();
 
     static const CCmdMap s_map;
 

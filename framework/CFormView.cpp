@@ -18,6 +18,24 @@ bool CFormView::Create(CFrameWnd& parent, UINT id, CDocument& document) {
 
 void CFormView::OnInitialUpdate() { UpdateData(false); }
 
+void CFormView::RememberFocus() {
+    if (const HWND focus = ::GetFocus(); focus != nullptr && ::IsChild(m_hWnd, focus) != FALSE) m_hWndFocus = focus;
+}
+
+void CFormView::OnActivateView(bool activate) {
+    const HWND focus = ::GetFocus();
+    if (!activate) {
+        RememberFocus();
+        return;
+    }
+    // Already inside the form (a click on a control activated the frame): that control keeps it.
+    if (focus != nullptr && ::IsChild(m_hWnd, focus) != FALSE) return;
+    const bool usable = m_hWndFocus != nullptr && ::IsChild(m_hWnd, m_hWndFocus) != FALSE &&
+                        ::IsWindowVisible(m_hWndFocus) != FALSE && ::IsWindowEnabled(m_hWndFocus) != FALSE;
+    const HWND target = usable ? m_hWndFocus : ::GetNextDlgTabItem(m_hWnd, nullptr, FALSE);
+    if (target != nullptr) ::SetFocus(target);
+}
+
 void CFormView::OnDpiChangedLayout() {
     // The template's size in the dialog units of the form's current (rescaled) font.
     if (const SIZE units = TemplateSizeInDialogUnits(); units.cx > 0 && units.cy > 0) {
@@ -44,7 +62,11 @@ SIZE CFormView::TemplateSizeInDialogUnits() const {
 bool CFormView::PreTranslateMessage(MSG& msg) {
     // The frame's accelerators come first: the dialog keys would eat them otherwise.
     if (m_pFrame != nullptr && m_pFrame->PreTranslateMessage(msg)) return true;
-    return ::IsDialogMessageW(m_hWnd, &msg) != FALSE;
+    const bool handled = ::IsDialogMessageW(m_hWnd, &msg) != FALSE;
+    // Noted as the user works in the form: by the time the frame is told it lost activation, the
+    // focus may be gone already.
+    RememberFocus();
+    return handled;
 }
 
 void CFormView::ResizeParentToFit(bool shrinkOnly) {

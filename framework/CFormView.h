@@ -16,13 +16,18 @@ public:
     // Grows or shrinks the frame so that the view shows the whole form.
     void ResizeParentToFit(bool shrinkOnly);
     void OnDpiChangedLayout() override;
+    // Remembers the control that has the focus when the frame loses activation, and gives the
+    // focus back to it (or to the form's first control) when the frame has it again.
+    void OnActivateView(bool activate) override;
 
 protected:
     void OnDraw(CDC*) override {}
 
 private:
     SIZE TemplateSizeInDialogUnits() const;
+    void RememberFocus();
 
     UINT m_nIDTemplate;
     SIZE m_totalSize{};
+    HWND m_hWndFocus = nullptr;  // the control that had the focus last
 };

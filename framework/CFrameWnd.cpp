@@ -89,9 +89,27 @@ int CFrameWnd::OnCreate(CREATESTRUCTW& create) {
 }
 
 void CFrameWnd::OnClose() {
-    // The document never asks to be saved: destroy the frame, which ends the message loop.
-    DestroyWindow();
+    // Destroying the frame ends the message loop.
+    if (CanCloseFrame()) DestroyWindow();
 }
+
+bool CFrameWnd::CanCloseFrame() { return m_pDocument == nullptr || m_pDocument->SaveModified(); }
+
+// The frame itself takes no keys: its view does, at the control it last had focused.
+void CFrameWnd::OnSetFocus(HWND) {
+    if (m_pView != nullptr && m_pView->m_hWnd != nullptr) m_pView->OnActivateView(true);
+}
+
+// Deactivation (another program, a dialog of ours) remembers the focused control first; the
+// default activation then focuses the frame, which hands the focus on.
+void CFrameWnd::OnActivate(UINT state, HWND, bool minimized) {
+    if (state == WA_INACTIVE && m_pView != nullptr && m_pView->m_hWnd != nullptr) m_pView->OnActivateView(false);
+    Default();
+    if (state != WA_INACTIVE && !minimized) OnSetFocus(nullptr);
+}
+
+// A logoff or shutdown offers a changed document for saving, as closing does; No lets it end.
+bool CFrameWnd::OnQueryEndSession() { return CanCloseFrame(); }
 
 void CFrameWnd::OnDestroy() {
     Default();

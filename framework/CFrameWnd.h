@@ -32,7 +32,7 @@ public:
     // Lays out the status bar at the bottom and the view in the rest of the client area.
     virtual void RecalcLayout();
     // Shows the frame for the first time.
-    void ActivateFrame(int cmdShow);
+    virtual void ActivateFrame(int cmdShow);
     void InitialUpdateFrame();
 
     CStatusBar* GetStatusBar() const;
@@ -43,6 +43,9 @@ public:
 
     bool OnCmdMsg(const CCmdRequest& request) override;
     bool PreTranslateMessage(MSG& msg) override;
+
+    // Whether the frame may close: a changed document is offered for saving first.
+    virtual bool CanCloseFrame();
 
     void OnUpdateControlBarMenu(CCmdUI& ui);
     void OnBarCheck();
@@ -55,6 +58,9 @@ protected:
 
     int OnCreate(CREATESTRUCTW& create) override;
     void OnClose() override;
+    void OnSetFocus(HWND oldFocus) override;
+    void OnActivate(UINT state, HWND other, bool minimized) override;
+    bool OnQueryEndSession() override;
     void OnDestroy() override;
     void OnSize(UINT type, int cx, int cy) override;
     void OnInitMenuPopup(HMENU popup, UINT index, bool sysMenu) override;

@@ -96,6 +96,14 @@ bool CListCtrl::SetItemData(int item, DWORD_PTR data) const {
     return ::SendMessageW(m_hWnd, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&info)) != FALSE;
 }
 
+DWORD_PTR CListCtrl::GetItemData(int item) const {
+    LVITEMW info{};
+    info.mask = LVIF_PARAM;
+    info.iItem = item;
+    ::SendMessageW(m_hWnd, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&info));
+    return static_cast<DWORD_PTR>(info.lParam);
+}
+
 int CListCtrl::GetNextItem(int start, int flags) const {
     return static_cast<int>(
         ::SendMessageW(m_hWnd, LVM_GETNEXTITEM, static_cast<WPARAM>(start), MAKELPARAM(flags, 0)));

@@ -34,6 +34,7 @@ public:
     std::string GetItemText(int item, int subItem) const;
     bool DeleteItem(int item) const;
     bool SetItemData(int item, DWORD_PTR data) const;
+    DWORD_PTR GetItemData(int item) const;
 
     // The next item after `start` (-1: from the top) with the LVNI_ flags, or -1.
     int GetNextItem(int start, int flags) const;

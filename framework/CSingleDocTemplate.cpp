@@ -100,12 +100,32 @@ bool CSingleDocTemplate::SaveDocument(CDocument& document) {
     }
     CArchive archive;
     document.Serialize(archive);
-    if (!WriteFileReplacing(path, archive.GetStoredBytes())) {
-        AfxMessageBox(FormatResString(AFX_IDP_FAILED_TO_SAVE_DOC, {path}));
+    WriteResult result = WriteFileReplacing(path, archive.GetStoredBytes());
+    // A folder where no new file may be made: writing over the only copy in place could leave half
+    // a catalogue behind, so the user chooses another place, as for a read-only file.
+    if (result == WriteResult::FolderRefused) {
+        path = PromptForFileName(true, path);
+        if (path.empty()) return false;
+        result = WriteFileReplacing(path, archive.GetStoredBytes());
+    }
+    if (result != WriteResult::Written) {
+        AfxMessageBox(FormatResString(AFX_IDP_FAILED_TO_SAVE_DOC, {std::wstring_view(path)}));
         return false;
     }
     document.SetPathName(path);
+    document.SetModifiedFlag(false);
     return true;
+}
+
+bool CSingleDocTemplate::SaveModified(CDocument& document) {
+    const std::wstring& path = document.GetPathName();
+    const std::wstring name = path.substr(path.find_last_of(L"\\/") + 1);  // npos + 1: all of it
+    switch (AfxMessageBox(FormatResString(AFX_IDP_ASK_TO_SAVE, {std::wstring_view(name)}),
+                          MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
+    case IDYES: return SaveDocument(document);
+    case IDNO: return true;
+    default: return false;
+    }
 }
 
 std::wstring CSingleDocTemplate::PromptForFileName(bool save, const std::wstring& initialPath) const {

@@ -26,6 +26,7 @@ public:
     // shows the frame. Reports a failed load with the standard message and returns false.
     bool OpenDocumentFile(const wchar_t* path);
     bool SaveDocument(CDocument& document) override;
+    bool SaveModified(CDocument& document) override;
 
     // The save-as (or open) file dialog, filtered by the template's file type; "" when cancelled.
     std::wstring PromptForFileName(bool save, const std::wstring& initialPath) const;

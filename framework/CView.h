@@ -15,6 +15,8 @@ public:
     virtual void OnDraw(CDC* pDC) = 0;
     // The frame moved to a monitor of another DPI and took its suggested size.
     virtual void OnDpiChangedLayout() { Invalidate(false); }
+    // The frame is being activated (the view takes the keyboard focus) or deactivated.
+    virtual void OnActivateView(bool activate) { (void)activate; }
 
     CDocument* GetDocument() const { return m_pDocument; }
     CFrameWnd* GetParentFrame() const { return m_pFrame; }

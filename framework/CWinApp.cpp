@@ -94,7 +94,8 @@ bool CWinApp::WriteProfileInt(const char* section, const char* entry, int value)
 // Written like the catalogue: a temporary file, then the replacement; a failure changes nothing.
 bool CWinApp::WriteProfileString(const char* section, const char* entry, const std::string& value) const {
     std::optional<CProfileText> profile = ReadProfile();
-    return profile && profile->SetString(section, entry, value) && WriteFileReplacing(m_strProfileName, profile->Bytes());
+    return profile && profile->SetString(section, entry, value) &&
+           WriteFileReplacing(m_strProfileName, profile->Bytes()) == WriteResult::Written;
 }
 
 void CWinApp::AddDocTemplate(std::unique_ptr<CSingleDocTemplate> docTemplate) {

@@ -300,6 +300,11 @@ LRESULT CWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam)) ? TRUE : FALSE;
     case WM_NCHITTEST: return OnNcHitTest(PointFromLParam(lParam));
     case WM_SETFOCUS: OnSetFocus(reinterpret_cast<HWND>(wParam)); return 0;
+    case WM_ACTIVATE:
+        OnActivate(LOWORD(wParam), reinterpret_cast<HWND>(lParam), HIWORD(wParam) != 0);
+        return 0;
+    case WM_QUERYENDSESSION: return OnQueryEndSession() ? TRUE : FALSE;
+    case WM_ENDSESSION: OnEndSession(wParam != FALSE); return 0;
     case WM_KILLFOCUS: OnKillFocus(reinterpret_cast<HWND>(wParam)); return 0;
     case WM_CAPTURECHANGED: OnCaptureChanged(reinterpret_cast<HWND>(lParam)); return 0;
     case WM_MOUSELEAVE: OnMouseLeave(); return 0;
@@ -346,6 +351,9 @@ UINT CWnd::OnGetDlgCode() { return static_cast<UINT>(Default()); }
 bool CWnd::OnSetCursor(HWND, UINT, UINT) { return Default() != 0; }
 LRESULT CWnd::OnNcHitTest(POINT) { return Default(); }
 void CWnd::OnSetFocus(HWND) { Default(); }
+void CWnd::OnActivate(UINT, HWND, bool) { Default(); }
+bool CWnd::OnQueryEndSession() { return Default() != FALSE; }
+void CWnd::OnEndSession(bool) { Default(); }
 void CWnd::OnKillFocus(HWND) { Default(); }
 void CWnd::OnCaptureChanged(HWND) { Default(); }
 void CWnd::OnMouseLeave() { Default(); }

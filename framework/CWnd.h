@@ -133,6 +133,11 @@ protected:
     virtual bool OnSetCursor(HWND hWnd, UINT hitTest, UINT message);
     virtual LRESULT OnNcHitTest(POINT screenPoint);
     virtual void OnSetFocus(HWND oldFocus);
+    // WA_INACTIVE, WA_ACTIVE or WA_CLICKACTIVE; `minimized` when the window is iconic.
+    virtual void OnActivate(UINT state, HWND other, bool minimized);
+    // Whether the session may end now; after it, whether it does.
+    virtual bool OnQueryEndSession();
+    virtual void OnEndSession(bool ending);
     virtual void OnKillFocus(HWND newFocus);
     virtual void OnCaptureChanged(HWND newCapture);
     virtual void OnMouseLeave();  // after TrackMouseEvent(TME_LEAVE)

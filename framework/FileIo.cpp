@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <string>
 
 #include "framework/CHandle.h"
 
@@ -12,6 +13,25 @@ using CFileHandle = CHandle<HANDLE, &CloseFile>;
 // CreateFile fails with INVALID_HANDLE_VALUE, not null; the owner knows only null as "none".
 HANDLE NullIfInvalid(HANDLE file) { return file == INVALID_HANDLE_VALUE ? nullptr : file; }
 constexpr DWORD kMaxChunkBytes = 1U << 30;  // ReadFile/WriteFile take 32-bit counts
+constexpr int kTemporaryAttempts = 100;
+constexpr DWORD kKeptAttributes =
+    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+// A new file beside `path` under a name taken by no other file (a user's own "Huesmith.csv.tmp"
+// is never opened, let alone overwritten). `error` says why there is none.
+CFileHandle CreateTemporaryBeside(const std::wstring& path, std::wstring& temporary, DWORD& error) {
+    const auto stamp = static_cast<unsigned long long>(::GetTickCount64());
+    for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
+        temporary = path + L"." + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(stamp + attempt) +
+                    L".tmp";
+        CFileHandle file(NullIfInvalid(::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                                     FILE_ATTRIBUTE_NORMAL, nullptr)));
+        if (file) return file;
+        error = ::GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
+    }
+    return CFileHandle();
+}
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::wstring& path) {
@@ -33,12 +53,12 @@ std::optional<std::string> ReadWholeFile(const std::wstring& path) {
     return bytes;
 }
 
-bool WriteFileReplacing(const std::wstring& path, std::string_view bytes) {
-    const std::wstring temporary = path + L".tmp";
+WriteResult WriteFileReplacing(const std::wstring& path, std::string_view bytes) {
+    std::wstring temporary;
     {
-        CFileHandle file(NullIfInvalid(::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                                    FILE_ATTRIBUTE_NORMAL, nullptr)));
-        if (!file) return false;
+        DWORD error = ERROR_SUCCESS;
+        CFileHandle file = CreateTemporaryBeside(path, temporary, error);
+        if (!file) return error == ERROR_ACCESS_DENIED ? WriteResult::FolderRefused : WriteResult::Failed;
         bool written = true;
         for (std::size_t done = 0; written && done < bytes.size();) {
             const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, kMaxChunkBytes));
@@ -46,16 +66,30 @@ bool WriteFileReplacing(const std::wstring& path, std::string_view bytes) {
             written = ::WriteFile(file.Get(), bytes.data() + done, chunk, &wrote, nullptr) != FALSE && wrote == chunk;
             done += wrote;
         }
-        // The data must be on disk before the rename makes it the catalogue.
+        // The data must be on disk before the replacement makes it the file.
         if (!written || ::FlushFileBuffers(file.Get()) == FALSE) {
             file.Reset();
             ::DeleteFileW(temporary.c_str());
-            return false;
+            return WriteResult::Failed;
         }
     }
-    if (::MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == FALSE) {
-        ::DeleteFileW(temporary.c_str());
-        return false;
+    // ReplaceFile is the call that keeps the old file's attributes, permissions and streams; a
+    // rename would drop them. Wine's keeps no attributes, so those are put back where it did not.
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (::ReplaceFileW(path.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) !=
+        FALSE) {
+        if (attributes != INVALID_FILE_ATTRIBUTES && ::GetFileAttributesW(path.c_str()) != attributes) {
+            ::SetFileAttributesW(path.c_str(), attributes & kKeptAttributes);
+        }
+        return WriteResult::Written;
     }
-    return true;
+    const DWORD error = ::GetLastError();
+    // No old file; or the old one is gone and the new one could not take its name: moved there.
+    const bool oldGone = error == ERROR_FILE_NOT_FOUND || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT;
+    if (oldGone && ::MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return WriteResult::Written;
+    }
+    // With the old file still there the temporary goes; without it, it is the only copy and stays.
+    if (error != ERROR_UNABLE_TO_MOVE_REPLACEMENT) ::DeleteFileW(temporary.c_str());
+    return WriteResult::Failed;
 }

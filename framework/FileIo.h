@@ -8,6 +8,13 @@
 // The file's bytes, or nullopt when it cannot be opened or read.
 std::optional<std::string> ReadWholeFile(const std::wstring& path);
 
-// Writes the bytes to a temporary file beside `path`, flushes it to disk, then puts it in place of
-// `path` in one step. On any failure the old file is left as it was and false is returned.
-bool WriteFileReplacing(const std::wstring& path, std::string_view bytes);
+enum class WriteResult {
+    Written,
+    FolderRefused,  // no file may be created beside it (the file itself may still be writable)
+    Failed,
+};
+
+// Writes the bytes to a new temporary file beside `path` (a name no other file has), flushes it to
+// disk, then puts it in place of `path` in one step, keeping what the old file carried
+// (attributes, permissions, other streams). On any failure the old file is left as it was.
+WriteResult WriteFileReplacing(const std::wstring& path, std::string_view bytes);

@@ -48,7 +48,7 @@ void HuesmithTest::Launch(const Files& files) {
     if (files.catalogue) m_folder->Write(L"Huesmith.csv", *files.catalogue);
     if (files.settings) m_folder->Write(L"Huesmith.ini", Cp932(*files.settings));
     m_frame = nullptr;
-    m_program.emplace(BesideDriver(L"Huesmith.exe"), Folder());
+    m_program.emplace(BesideDriver(L"Huesmith.exe"), Folder(), files.show);
 }
 
 void HuesmithTest::Start(const Files& files, std::chrono::milliseconds timeout) {

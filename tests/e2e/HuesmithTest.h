@@ -44,6 +44,7 @@ struct Files {
     std::optional<std::string> catalogue = CatalogueBytes(SampleCatalogue());  // none: no data file
     std::optional<std::string> settings;  // UTF-8 text, written as code page 932; none: no file
     std::wstring folder;                  // the working folder's path below a fresh one
+    WORD show = SW_SHOWNORMAL;            // the show state of the start
 };
 
 class HuesmithTest : public ::testing::Test {

@@ -60,10 +60,12 @@ std::optional<std::string> TempFolder::Read(std::wstring_view name) const {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-Program::Program(const std::filesystem::path& program, const std::filesystem::path& folder) {
+Program::Program(const std::filesystem::path& program, const std::filesystem::path& folder, WORD show) {
     std::wstring commandLine = L"\"" + program.wstring() + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = show;
     PROCESS_INFORMATION info{};
     // Wine now and then refuses a start right after the previous run ended (ERROR_INTERNAL_ERROR);
     // a moment later the same start works.

@@ -39,7 +39,8 @@ private:
 
 class Program {
 public:
-    Program(const std::filesystem::path& program, const std::filesystem::path& folder);
+    // `show`: the show state handed over in the start-up information, as a shortcut does.
+    Program(const std::filesystem::path& program, const std::filesystem::path& folder, WORD show = SW_SHOWNORMAL);
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
     ~Program();

@@ -52,8 +52,10 @@ TEST_F(SavingTest, OddDataFilesStartAndAreWrittenBackAsTheyWereRead) {
         EXPECT_EQ(Fields(), file.fields) << file.what << ": the first entry's colour";
         // A file the save would leave as it is tells whether it really was written again.
         WriteFile(L"Huesmith.csv", "");
+        ::SetFileAttributesW(FileInFolder(L"Huesmith.csv").c_str(), FILE_ATTRIBUTE_HIDDEN);
         Command(ID_FILE_SAVE);
         EXPECT_TRUE(ReadFile(L"Huesmith.csv") == file.saved) << file.what << ": written back whole";
+        EXPECT_NE(::GetFileAttributesW(FileInFolder(L"Huesmith.csv").c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u) << "still hidden";
         EXPECT_TRUE(Dialogs().empty() && !ReadFile(L"Huesmith.csv.tmp")) << file.what << ": no message, nothing left";
         Close();
         const auto beside = std::distance(std::filesystem::directory_iterator(Folder().parent_path()), {});
@@ -66,17 +68,25 @@ TEST_F(SavingTest, FailedSaveKeepsTheFileAndTheCatalogueAndAReadOnlyFileAsksForA
     Start({.catalogue = original});
     const std::string failed =
         Utf8(FileInFolder(L"Huesmith.csv").wstring()) + "\nファイルを保存できませんでした。ファイルは変更されていません。";
-    // A folder where the temporary file goes; the disk full before the first byte; full halfway.
-    std::filesystem::create_directory(FileInFolder(L"Huesmith.csv.tmp"));
-    for (const long long room : {-1LL, 0LL, static_cast<long long>(original.size() / 2)}) {
-        const std::string which = room < 0 ? "no file can be made" : "room for " + std::to_string(room) + " bytes";
+    // The disk full before the first byte, full halfway; a user's own file of the temporary's old name.
+    WriteFile(L"Huesmith.csv.tmp", "mine");
+    for (const long long room : {0LL, static_cast<long long>(original.size() / 2)}) {
+        const std::string which = "room for " + std::to_string(room) + " bytes";
         FailWritesAfter(room);
         Command(ID_FILE_SAVE);
         EXPECT_EQ(AnswerMessage(), failed) << which << ": the standard failed-save message";
         EXPECT_EQ(ReadFile(L"Huesmith.csv"), original) << which << ": the file unchanged byte for byte";
-        if (room < 0) std::filesystem::remove(FileInFolder(L"Huesmith.csv.tmp"));
-        EXPECT_FALSE(std::filesystem::exists(FileInFolder(L"Huesmith.csv.tmp"))) << which << ": no partial file left";
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder()), {}), 2) << which << ": no partial file";
     }
+    // The editor's changes survive a failed save: closing offers them, Cancel keeps the program.
+    HWND editor = OpenDialog(ID_EDIT_COLOR_DATA, "色データ編集");
+    SetFieldText(editor, IDC_EDIT_DATA_NAME, "緑");
+    SetFieldText(editor, IDC_EDIT_DATA_READING, "みどり");
+    ClickButton(editor, IDC_BUTTON_DATA_ADD);
+    ClickButton(editor, IDOK);
+    EXPECT_EQ(AnswerMessage(), failed) << "the save after the editor";
+    ::PostMessageW(Frame(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(AnswerMessage(IDCANCEL), "Huesmith.csv への変更を保存しますか?") << "closing asks";
     FailWritesAfter(-1);  // room again; and a read-only file asks for a new name
     ::SetFileAttributesW(FileInFolder(L"Huesmith.csv").c_str(), FILE_ATTRIBUTE_READONLY);
     Command(ID_FILE_SAVE);
@@ -87,8 +97,10 @@ TEST_F(SavingTest, FailedSaveKeepsTheFileAndTheCatalogueAndAReadOnlyFileAsksForA
     EXPECT_TRUE(WaitFor([&] { return Dialogs().empty(); })) << "closed, no message";
     Sync();
     // LF line ends before: the new file shows the catalogue in memory (CR LF), not a copy.
-    EXPECT_EQ(ReadFile(L"Saved.csv"), CatalogueBytes(SampleCatalogue())) << "the whole catalogue from memory";
-    EXPECT_EQ(ReadFile(L"Huesmith.csv"), original) << "the read-only file untouched";
+    EXPECT_EQ(ReadFile(L"Saved.csv"), CatalogueBytes(SampleCatalogue()) + Cp932("緑,みどり,255,255,255\r\n"))
+        << "the whole catalogue from memory, the editor's row too";
+    EXPECT_TRUE(ReadFile(L"Huesmith.csv") == original && ReadFile(L"Huesmith.csv.tmp") == "mine") << "both untouched";
+    Close();  // saved: nothing more to ask
 }
 
 // How far a save has got, seen from outside: the largest file in the folder that is not the old

@@ -19,7 +19,7 @@ RECT WorkArea() {
 bool StatusBarShown(HWND frame) { return ::IsWindowVisible(::GetDlgItem(frame, AFX_IDW_STATUS_BAR)) != FALSE; }
 
 TEST_F(StartupTest, ShowsTheCatalogueOnWhiteTakesTheMenusOptionsAndWritesThemAtClose) {
-    Start();
+    Start({.settings = "[Window]\r\nStatusBar=2\r\n"});  // not a value the program writes: shown
     EXPECT_EQ(Title(), "Huesmith - 5") << "caption counts the entries";
     EXPECT_TRUE(Checked(IDC_RADIO_BACK) && !Checked(IDC_RADIO_TEXT)) << "背景色 chosen";
     EXPECT_EQ(Fields(), (Texts{"255", "255", "255"}));
@@ -31,6 +31,14 @@ TEST_F(StartupTest, ShowsTheCatalogueOnWhiteTakesTheMenusOptionsAndWritesThemAtC
     EXPECT_TRUE(StripBackground() == kWhite && CountOf(strip, kBlack) > 0 &&
                 std::all_of(strip.begin(), strip.end(), [](COLORREF c) { return GetRValue(c) == GetBValue(c); }))
         << "black text on white, nothing but the preview inside the strip";
+    // Keys reach the form at once, after a dialog and after another window: its first control that
+    // takes the focus, the name list, then the control it had (Down chooses the next name).
+    const auto downChooses = [&](int entry) {
+        return MakeForeground(Frame()) && (PressKey(VK_DOWN), SyncInput()) && Selection() == entry;
+    };
+    EXPECT_TRUE(downChooses(0)) << "right after start-up";
+    ClickButton(OpenDialog(ID_TOOL_OPTION, "ｵﾌﾟｼｮﾝ"), IDCANCEL);
+    EXPECT_TRUE(downChooses(1)) << "after a dialog";
 
     const CHandle<HWND, &::DestroyWindow> other(::CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 600, 500,
                                                                    100, 100, nullptr, nullptr, nullptr, nullptr));
@@ -38,7 +46,8 @@ TEST_F(StartupTest, ShowsTheCatalogueOnWhiteTakesTheMenusOptionsAndWritesThemAtC
     Program second(BesideDriver(L"Huesmith.exe"), Folder());
     EXPECT_TRUE(second.WaitForExit()) << "a second copy ends by itself";
     EXPECT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == Frame(); })) << "the first copy comes forward";
-    EXPECT_FALSE(ReadFile(L"Huesmith.ini")) << "nothing written while running, by either copy";
+    EXPECT_TRUE(downChooses(2)) << "after another window had the focus";
+    EXPECT_EQ(Settings(), "[Window]\r\nStatusBar=2\r\n") << "nothing written while running, by either copy";
 
     const RECT frame = WindowRectOf(Frame());
     const int bar = Height(WindowRectOf(::GetDlgItem(Frame(), AFX_IDW_STATUS_BAR)));
@@ -51,10 +60,12 @@ TEST_F(StartupTest, ShowsTheCatalogueOnWhiteTakesTheMenusOptionsAndWritesThemAtC
     Command(ID_VIEW_TOPMOST);
     EXPECT_TRUE(IsTopmost(Frame()) && Menu(ID_VIEW_TOPMOST).checked) << "toggled: topmost";
     Command(ID_VIEW_STATUS_BAR);
+    EXPECT_TRUE(Send(Frame(), WM_QUERYENDSESSION) != FALSE && Send(Frame(), WM_ENDSESSION, TRUE) == 0) << "a logoff";
+    const std::string written = "[Window]\r\nStatusBar=0\r\nLeft=0\r\nTop=0\r\nWndStyle=1\r\n"
+                                "[Option]\r\nPreview=Test Print...\r\nCopy=#\r\nUpperLower=0\r\n";
+    EXPECT_EQ(Settings(), written) << "the session's end writes the options as toggled, the rest as the defaults";
     Close();
-    EXPECT_EQ(Settings(), "[Window]\r\nLeft=0\r\nTop=0\r\nWndStyle=1\r\nStatusBar=0\r\n"
-                          "[Option]\r\nPreview=Test Print...\r\nCopy=#\r\nUpperLower=0\r\n")
-        << "the options as toggled, the rest as the defaults";
+    EXPECT_EQ(Settings(), written) << "and so does closing";
 }
 
 TEST_F(StartupTest, DataFileThatCannotBeOpenedIsReportedAndEndsTheProgram) {
@@ -81,6 +92,12 @@ TEST_F(StartupTest, SavedSettingsComeBackAndAreWrittenBackAsTheyWere) {
     EXPECT_TRUE(WaitFor([&] { return ::IsIconic(Frame()) != FALSE; })) << "minimised";
     Close();
     EXPECT_EQ(Settings(), settings) << "written back unchanged, the position not creeping";
+    for (const WORD show : {SW_SHOWMINNOACTIVE, SW_SHOWMAXIMIZED}) {  // a shortcut's "Run" setting
+        Start({.settings = settings, .show = show});
+        EXPECT_FALSE(::IsZoomed(Frame())) << show << ": never maximised";
+        Close();
+        EXPECT_EQ(Settings(), settings) << show << ": read at the first showing, written back unchanged";
+    }
 }
 
 TEST_F(StartupTest, GarbageSettingsStillStartOnScreenAndAreWrittenBackAsNumbers) {
