@@ -12,7 +12,7 @@ double LabCurve(double t) {
 
 }  // namespace
 
-void RgbToLab(short red, short green, short blue, double& L, double& a, double& b) {
+LabCurves LabCurvesOf(short red, short green, short blue) {
     const double R = red;
     const double G = green;
     const double B = blue;
@@ -20,10 +20,16 @@ void RgbToLab(short red, short green, short blue, double& L, double& a, double& 
     const double X = (0.2 * B + 0.607 * R + 0.174 * G) * 1.0196590260216982;
     const double Y = 0.587 * G + 0.299 * R + 0.144 * B;
     const double Z = (1.112 * B + 0.066 * G) * 0.8458447874814972;
-    const double fX = LabCurve(X);
-    const double fY = LabCurve(Y);
-    const double fZ = LabCurve(Z);
-    L = 116.0 * fY - 16.0;
-    a = 500.0 * (fX - fY);
-    b = 200.0 * (fY - fZ);
+    return {LabCurve(X), LabCurve(Y), LabCurve(Z)};
+}
+
+double LabLFrom(double fY) { return 116.0 * fY - 16.0; }
+double LabAFrom(double fX, double fY) { return 500.0 * (fX - fY); }
+double LabBFrom(double fY, double fZ) { return 200.0 * (fY - fZ); }
+
+void RgbToLab(short red, short green, short blue, double& L, double& a, double& b) {
+    const LabCurves f = LabCurvesOf(red, green, blue);
+    L = LabLFrom(f.fY);
+    a = LabAFrom(f.fX, f.fY);
+    b = LabBFrom(f.fY, f.fZ);
 }
