@@ -46,10 +46,11 @@ void CListCtrl::SetRedraw(bool redraw) const {
     if (redraw) ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
-int CListCtrl::InsertItem(int item, const std::string& text) const {
+int CListCtrl::InsertItem(int item, const std::string& text, int image) const {
     LVITEMW info{};
-    info.mask = LVIF_TEXT;
+    info.mask = image >= 0 ? LVIF_TEXT | LVIF_IMAGE : LVIF_TEXT;
     info.iItem = item;
+    info.iImage = image;
     std::wstring wide = WideFromCp932(text);
     info.pszText = wide.data();
     return static_cast<int>(::SendMessageW(m_hWnd, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&info)));

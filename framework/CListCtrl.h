@@ -27,8 +27,8 @@ public:
     void SetItemCount(int count) const;
     // Off: inserting and changing items repaints nothing; back on, the whole list is repainted.
     void SetRedraw(bool redraw) const;
-    // Returns the new item's index, or -1.
-    int InsertItem(int item, const std::string& text) const;
+    // Returns the new item's index, or -1. `image`: its place in the small image list, if any.
+    int InsertItem(int item, const std::string& text, int image = -1) const;
     bool SetItemText(int item, int subItem, const std::string& text) const;
     // The whole text of the cell, however long.
     std::string GetItemText(int item, int subItem) const;

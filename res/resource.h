@@ -152,3 +152,32 @@
 #define IDC_RADIO_UPPER_CASE 1121
 #define IDC_RADIO_LOWER_CASE 1122
 #define IDC_STATIC_CASE_SAMPLE 1123
+
+// Contrast dialog: the pair as the strip has it, its ratio and verdicts, the nearest names and the
+// nearest readable colour. The swatch is painted over its etched frame, as in the other dialogs.
+#define ID_TOOL_CONTRAST 32788
+#define IDD_CONTRAST 144
+#define IDC_STATIC_CONTRAST_PAIR 1146
+#define IDC_STATIC_CONTRAST_BACK 1147
+#define IDC_STATIC_CONTRAST_TEXT 1148
+#define IDC_STATIC_CONTRAST_RATIO 1149
+#define IDC_STATIC_VERDICT_AA_NORMAL 1150
+#define IDC_STATIC_VERDICT_AA_LARGE 1151
+#define IDC_STATIC_VERDICT_AAA_NORMAL 1152
+#define IDC_STATIC_VERDICT_AAA_LARGE 1153
+#define IDC_LIST_CONTRAST_NAMES 1154
+#define IDC_BUTTON_CONTRAST_USE_NAME 1155
+#define IDC_RADIO_CONTRAST_AA 1156
+#define IDC_RADIO_CONTRAST_AAA 1157
+#define IDC_BUTTON_CONTRAST_PROPOSE 1158
+#define IDC_STATIC_CONTRAST_SWATCH 1159
+#define IDC_STATIC_CONTRAST_PROPOSAL 1160
+// Its texts: the verdicts, the edited colour's mark, the proposal (%1 code, %2 ratio) or its
+// absence, the list's headings (one per line).
+#define IDS_CONTRAST_PASS 61840
+#define IDS_CONTRAST_FAIL 61841
+#define IDS_CONTRAST_EDITED 61842
+#define IDS_CONTRAST_PROPOSAL 61843
+#define IDS_CONTRAST_NO_PROPOSAL 61844
+#define IDS_CONTRAST_UNREACHABLE 61845
+#define IDS_CONTRAST_HEADINGS 61846

@@ -60,6 +60,7 @@ constinit const CCmdEntry CHuesmithView::s_entries[] = {
     MapCommand<&CHuesmithView::OnOption>(ID_TOOL_OPTION),
     MapCommand<&CHuesmithView::OnHelpContents>(ID_HELP_INDEX),
     MapCommand<&CHuesmithView::OnEyedropper>(ID_TOOL_EYEDROPPER),
+    MapCommand<&CHuesmithView::OnContrast>(ID_TOOL_CONTRAST),
     MapCommand<&CHuesmithView::OnHexConvert>(ID_EDIT_HEX),
     MapCommand<&CHuesmithView::OnColorEdit>(ID_EDIT_COLOR_DATA),
     MapUpdate<&CHuesmithView::OnUpdateDisplayMode>(ID_VIEW_ALL),

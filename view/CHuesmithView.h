@@ -6,6 +6,7 @@
 #include <string>
 
 #include "catalogue/CategoryFilter.h"
+#include "catalogue/HsColor.h"
 #include "dialogs/ColorEntryRules.h"
 #include "framework/CFormView.h"
 #include "framework/CGdiObject.h"
@@ -62,6 +63,10 @@ private:
     void OnHelpContents();
     // The screen eyedropper (CHuesmithView_Eyedropper.cpp).
     void OnEyedropper();
+    void OnContrast();
+    // A colour chosen in a dialog: the fields, the strip, the whole catalogue listed, the nearest
+    // name selected.
+    void ApplyChosenColor(HsColor color);
     // Hex conversion (CHuesmithView_Edit.cpp).
     void OnHexConvert();
     // The colour data editor (CHuesmithView_ColorEdit.cpp).

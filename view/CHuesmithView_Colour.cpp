@@ -9,6 +9,7 @@
 #include "catalogue/ColorClipboardText.h"
 #include "catalogue/HsColor.h"
 #include "catalogue/PreviewStripWindow.h"
+#include "dialogs/CContrastDlg.h"
 #include "dialogs/COptionDlg.h"
 #include "framework/CColorDialog.h"
 #include "framework/CHandle.h"
@@ -104,13 +105,29 @@ void CHuesmithView::OnInverse() {
 void CHuesmithView::OnColorDialog() {
     UpdateData(true);
     CColorDialog dlg(RGB(m_nRed, m_nGreen, m_nBlue), CC_FULLOPEN);
-    if (dlg.DoModal() != IDOK) return;
-    const COLORREF color = dlg.GetColor();
+    if (dlg.DoModal() == IDOK) ApplyChosenColor(dlg.GetColor());
+}
+
+void CHuesmithView::ApplyChosenColor(HsColor color) {
     m_nRed = RedOf(color);
     m_nGreen = GreenOf(color);
     m_nBlue = BlueOf(color);
     SelectNearest();
     ApplyCurrentColor();
+}
+
+// The pair as the strip shows it; the proposal, if OK brings one, is applied as a colour chosen in
+// the colour dialog is, to the colour the radio buttons point at.
+void CHuesmithView::OnContrast() {
+    UpdateData(true);
+    const CHuesmithDoc& doc = *GetDocument();
+    CContrastDlg dlg;
+    dlg.m_pDoc = &doc;
+    dlg.m_crBack = doc.GetBackColor();
+    dlg.m_crText = doc.GetTextColor();
+    dlg.m_bAdjustingText = m_nColorTarget == 1;
+    dlg.m_strPreview = doc.m_strPreview;
+    if (dlg.DoModal() == IDOK && dlg.m_proposal) ApplyChosenColor(*dlg.m_proposal);
 }
 
 // The strip is repainted after cancel too, so that it always shows the document's preview text.

@@ -6,10 +6,5 @@
 // The fields are not read first: the picked colour replaces them whatever they hold.
 void CHuesmithView::OnEyedropper() {
     CEyedropperDlg dlg;
-    if (dlg.DoModal() != IDOK) return;
-    m_nRed = RedOf(dlg.m_color);
-    m_nGreen = GreenOf(dlg.m_color);
-    m_nBlue = BlueOf(dlg.m_color);
-    SelectNearest();
-    ApplyCurrentColor();
+    if (dlg.DoModal() == IDOK) ApplyChosenColor(dlg.m_color);
 }

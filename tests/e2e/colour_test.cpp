@@ -125,5 +125,41 @@ TEST_F(ColourTest, FieldsKeepInStepANegativeOneIsRefusedAndOkAppliesTheColour) {
     EXPECT_EQ(StripBackground(), RGB(255, 10, 11)) << "the preview takes the colour";
 }
 
+// Text #777777 on white: the published 4.47 : 1, under AA for normal text. The nearest colour that
+// reaches AA is #767676, whose nearest name is ソーダ水色.
+TEST_F(ColourTest, ContrastDialogJudgesThePairAndItsProposalsSetTheColourBeingAdjusted) {
+    Start();
+    PressCtrl('T');
+    SetClipboardText("#777777");
+    PressCtrl('V');
+    const auto judged = [](HWND d) {
+        std::string text = DlgText(d, IDC_STATIC_CONTRAST_BACK) + "|" + DlgText(d, IDC_STATIC_CONTRAST_TEXT);
+        for (int id : {IDC_STATIC_CONTRAST_RATIO, IDC_STATIC_VERDICT_AA_NORMAL, IDC_STATIC_VERDICT_AA_LARGE,
+                       IDC_STATIC_VERDICT_AAA_NORMAL, IDC_STATIC_VERDICT_AAA_LARGE, IDC_STATIC_CONTRAST_PROPOSAL}) {
+            text += "|" + DlgText(d, id);
+        }
+        return text;
+    };
+    HWND dialog = OpenDialog(ID_TOOL_CONTRAST, "コントラストと近い色");
+    EXPECT_EQ(judged(dialog), "#FFFFFF|#777777 (調整中)|4.47 : 1|不合格|合格|不合格|不合格|(なし)") << "by the menu";
+    ClickButton(dialog, IDC_BUTTON_CONTRAST_PROPOSE);
+    EXPECT_EQ(DlgText(dialog, IDC_STATIC_CONTRAST_PROPOSAL), "#767676   4.54 : 1") << "the nearest colour that reads at AA";
+    ClickButton(dialog, IDCANCEL);
+    EXPECT_EQ(Fields(), (Texts{"119", "119", "119"})) << "Cancel changes nothing";
+
+    PressCtrl('K');
+    dialog = WaitForDialog("コントラストと近い色");
+    ClickButton(dialog, IDC_BUTTON_CONTRAST_PROPOSE);
+    ClickButton(dialog, IDOK);
+    EXPECT_TRUE(Fields() == (Texts{"118", "118", "118"}) && CountOf(StripPixels(), RGB(118, 118, 118)) > 0 && Selection() == 2)
+        << "by Ctrl+K; OK sets the proposal as the text colour and selects its nearest name";
+    PressCtrl('K');
+    dialog = WaitForDialog("コントラストと近い色");
+    PressKey(VK_DOWN);  // the nearest names' list has the focus: its first row
+    ClickButton(dialog, IDC_BUTTON_CONTRAST_USE_NAME);
+    ClickButton(dialog, IDOK);
+    EXPECT_EQ(Fields(), (Texts{"160", "216", "239"})) << "a nearest name applied";
+}
+
 }  // namespace
 }  // namespace e2e

@@ -1,0 +1,176 @@
+#include "dialogs/CContrastDlg.h"
+
+#include <cstdio>
+
+#include "catalogue/CHuesmithDoc.h"
+#include "catalogue/ColorCode.h"
+#include "catalogue/ContrastRatio.h"
+#include "catalogue/ReadableColour.h"
+#include "dialogs/ColorSwatch.h"
+#include "framework/AppText.h"
+#include "framework/CDC.h"
+#include "framework/CDataExchange.h"
+#include "framework/CGdiObject.h"
+#include "framework/Dpi.h"
+#include "framework/TextFormat.h"
+#include "framework/WideText.h"
+#include "res/resource.h"
+
+namespace {
+constexpr std::size_t kNearestNameCount = 5;
+constexpr char kHeadingSeparator = '\n';
+constexpr int kColumnWidthsPx[] = {95, 95, 80, 55};
+constexpr int kColumnFormats[] = {LVCFMT_LEFT, LVCFMT_LEFT, LVCFMT_LEFT, LVCFMT_RIGHT};
+constexpr int kSwatchSidePx = 14;
+// WCAG's normal text is below 18 pt; 18 pt is its "large" text.
+constexpr int kNormalTextPt = 12;
+constexpr int kLargeTextPt = 18;
+constexpr int kPointsPerInch = 72;
+constexpr int kTextMarginPx = 6;
+constexpr const wchar_t* kPairFontFace = L"ＭＳ Ｐゴシック";  // the dialogs' own face
+constexpr double kLevelRatios[] = {kAaNormalRatio, kAaaNormalRatio};
+
+std::string CodeOf(HsColor color) { return FormatHtmlCode(RedOf(color), GreenOf(color), BlueOf(color)); }
+
+std::string VerdictText(bool passes) { return LoadResString(passes ? IDS_CONTRAST_PASS : IDS_CONTRAST_FAIL); }
+
+// A small square of the colour, for the name list's image list.
+void AddSwatch(HIMAGELIST list, HsColor color) {
+    const CClientDC screen(nullptr);
+    CBitmap bitmap;
+    if (!bitmap.CreateCompatibleBitmap(screen.GetSafeHdc(), kSwatchSidePx, kSwatchSidePx)) return;
+    {
+        const CMemoryDC memory = screen.CreateCompatibleDC();
+        memory.SelectObject(bitmap.GetSafeHandle());
+        memory.FillSolidRect(0, 0, kSwatchSidePx, kSwatchSidePx, color);
+    }
+    ::ImageList_Add(list, bitmap.GetSafeHandle(), nullptr);
+}
+}  // namespace
+
+constinit const CCmdEntry CContrastDlg::s_entries[] = {
+    MapControl<&CContrastDlg::OnUseName>(IDC_BUTTON_CONTRAST_USE_NAME, BN_CLICKED),
+    MapControl<&CContrastDlg::OnPropose>(IDC_BUTTON_CONTRAST_PROPOSE, BN_CLICKED),
+    MapNotify<&CContrastDlg::OnDblClkNames>(IDC_LIST_CONTRAST_NAMES, NM_DBLCLK),
+};
+constinit const CCmdMap CContrastDlg::s_map{s_entries, &CDialog::s_map};
+
+CContrastDlg::CContrastDlg(CWnd* pParent) : CDialog(IDD_CONTRAST, pParent) {}
+
+void CContrastDlg::DoDataExchange(CDataExchange& dx) {
+    DDX_Control(dx, IDC_LIST_CONTRAST_NAMES, m_list);
+    DDX_Radio(dx, IDC_RADIO_CONTRAST_AA, m_nLevel);
+}
+
+bool CContrastDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_rectPair = SwatchRectFromFrame(*this, IDC_STATIC_CONTRAST_PAIR);
+    m_rectSwatch = SwatchRectFromFrame(*this, IDC_STATIC_CONTRAST_SWATCH);
+    ShowPair();
+    FillNames();
+    ShowProposal(IDS_CONTRAST_NO_PROPOSAL);
+    return true;
+}
+
+void CContrastDlg::ShowPair() const {
+    const auto code = [this](HsColor color) {
+        return color == Adjusted() ? FormatResString(IDS_CONTRAST_EDITED, {CodeOf(color)}) : CodeOf(color);
+    };
+    // Equal colours mark both: either may be the one adjusted, and the ratio is 1 either way.
+    ::SetDlgItemTextW(m_hWnd, IDC_STATIC_CONTRAST_BACK, WideFromCp932(code(m_crBack)).c_str());
+    ::SetDlgItemTextW(m_hWnd, IDC_STATIC_CONTRAST_TEXT, WideFromCp932(code(m_crText)).c_str());
+    const double ratio = ContrastRatio(m_crBack, m_crText);
+    const ContrastVerdicts verdicts = ContrastVerdictsFor(ratio);
+    const std::pair<int, std::string> texts[] = {
+        {IDC_STATIC_CONTRAST_RATIO, FormatContrastRatio(ratio)},
+        {IDC_STATIC_VERDICT_AA_NORMAL, VerdictText(verdicts.aaNormal)},
+        {IDC_STATIC_VERDICT_AA_LARGE, VerdictText(verdicts.aaLarge)},
+        {IDC_STATIC_VERDICT_AAA_NORMAL, VerdictText(verdicts.aaaNormal)},
+        {IDC_STATIC_VERDICT_AAA_LARGE, VerdictText(verdicts.aaaLarge)},
+    };
+    for (const auto& [id, text] : texts) ::SetDlgItemTextW(m_hWnd, id, WideFromCp932(text).c_str());
+}
+
+void CContrastDlg::FillNames() {
+    const std::string headings = LoadResString(IDS_CONTRAST_HEADINGS);
+    for (int column = 0; column < static_cast<int>(std::size(kColumnWidthsPx)); ++column) {
+        m_list.InsertColumn(column, std::string(SplitField(headings, kHeadingSeparator, static_cast<std::size_t>(column))),
+                            kColumnFormats[column], kColumnWidthsPx[column]);
+    }
+    m_list.SetExtendedStyle(m_list.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
+    const CHuesmithDoc& doc = *m_pDoc;
+    m_names = FindNearestNames(doc.GetCatalogue(), RedOf(Adjusted()), GreenOf(Adjusted()), BlueOf(Adjusted()),
+                               kNearestNameCount);
+    m_swatches.Attach(::ImageList_Create(kSwatchSidePx, kSwatchSidePx, ILC_COLOR24, kNearestNameCount, 0));
+    ::SendMessageW(m_list.m_hWnd, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(m_swatches.Get()));
+    for (std::size_t i = 0; i < m_names.size(); ++i) {
+        const int index = m_names[i].index;
+        const short red = doc.GetCatalogueRed(index);
+        const short green = doc.GetCatalogueGreen(index);
+        const short blue = doc.GetCatalogueBlue(index);
+        AddSwatch(m_swatches.Get(), PackColor(red, green, blue));
+        const int item = m_list.InsertItem(static_cast<int>(i), doc.GetCatalogueName(index), static_cast<int>(i));
+        char distance[32];
+        std::snprintf(distance, sizeof(distance), "%.1f", m_names[i].distance);
+        m_list.SetItemText(item, 1, doc.GetCatalogueReading(index));
+        m_list.SetItemText(item, 2, FormatHtmlCode(red, green, blue));
+        m_list.SetItemText(item, 3, distance);
+    }
+}
+
+void CContrastDlg::ProposeName(int item) {
+    if (item < 0 || static_cast<std::size_t>(item) >= m_names.size()) return;
+    const int index = m_names[static_cast<std::size_t>(item)].index;
+    m_proposal = PackColor(m_pDoc->GetCatalogueRed(index), m_pDoc->GetCatalogueGreen(index),
+                           m_pDoc->GetCatalogueBlue(index));
+    ShowProposal(IDS_CONTRAST_NO_PROPOSAL);
+}
+
+void CContrastDlg::OnUseName() { ProposeName(m_list.GetNextItem(-1, LVNI_SELECTED)); }
+
+void CContrastDlg::OnDblClkNames(NMHDR& header, LRESULT&) {
+    ProposeName(reinterpret_cast<const NMITEMACTIVATE&>(header).iItem);
+}
+
+void CContrastDlg::OnPropose() {
+    if (!UpdateData(true)) return;
+    m_proposal = NearestReadableColour(Adjusted(), Other(), kLevelRatios[m_nLevel == 1 ? 1 : 0]);
+    ShowProposal(IDS_CONTRAST_UNREACHABLE);
+}
+
+void CContrastDlg::ShowProposal(unsigned absentTextId) {
+    const std::string text =
+        m_proposal ? FormatResString(IDS_CONTRAST_PROPOSAL,
+                                     {CodeOf(*m_proposal), FormatContrastRatio(ContrastRatio(*m_proposal, Other()))})
+                   : LoadResString(absentTextId);
+    ::SetDlgItemTextW(m_hWnd, IDC_STATIC_CONTRAST_PROPOSAL, WideFromCp932(text).c_str());
+    InvalidateRect(m_rectSwatch, true);
+}
+
+void CContrastDlg::OnPaint() {
+    CPaintDC dc(m_hWnd);
+    PaintPair(dc);
+    if (m_proposal) PaintSwatch(dc, m_rectSwatch, *m_proposal);
+}
+
+// The preview text in the text colour on the background, at WCAG's normal and large sizes.
+void CContrastDlg::PaintPair(const CDC& dc) const {
+    PaintSwatch(dc, m_rectPair, m_crBack);
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(m_crText);
+    const int dpi = WindowDpi(m_hWnd);
+    int top = m_rectPair.top + kTextMarginPx / 2;
+    for (const int points : {kNormalTextPt, kLargeTextPt}) {
+        LOGFONTW face{};
+        face.lfHeight = -::MulDiv(points, dpi, kPointsPerInch);
+        face.lfCharSet = DEFAULT_CHARSET;
+        ::lstrcpynW(face.lfFaceName, kPairFontFace, LF_FACESIZE);
+        CFont font;
+        if (!font.CreateFontIndirect(face)) continue;
+        // The old font goes back before this one is deleted at the end of the turn.
+        const HGDIOBJ old = dc.SelectObject(font.GetSafeHandle());
+        dc.TextOut(m_rectPair.left + kTextMarginPx, top, m_strPreview);
+        dc.SelectObject(old);
+        top += -face.lfHeight + kTextMarginPx / 2;
+    }
+}

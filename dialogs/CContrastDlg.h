@@ -1,0 +1,65 @@
+// The contrast dialog: the preview strip's pair with its contrast ratio and the four verdicts, the
+// catalogue names nearest to the colour being adjusted, and the nearest colour that reads at a
+// chosen level. A name or that colour becomes the proposal, which the caller applies after OK.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "catalogue/HsColor.h"
+#include "catalogue/NearestNames.h"
+#include "framework/CDialog.h"
+#include "framework/CHandle.h"
+#include "framework/CListCtrl.h"
+
+class CHuesmithDoc;
+
+class CContrastDlg : public CDialog {
+public:
+    explicit CContrastDlg(CWnd* pParent = nullptr);
+
+    // Given: the catalogue, the pair, which of the two is being adjusted and the preview text.
+    const CHuesmithDoc* m_pDoc = nullptr;
+    HsColor m_crBack = 0xFFFFFF;
+    HsColor m_crText = 0x000000;
+    bool m_bAdjustingText = false;
+    std::string m_strPreview;
+    // The level a proposal must reach: 0 AA for normal text, 1 AAA for normal text.
+    int m_nLevel = 0;
+    // Read after OK: the colour proposed for the one being adjusted, if any.
+    std::optional<HsColor> m_proposal;
+
+    static const CCmdMap s_map;
+
+protected:
+    const CCmdMap* GetCommandMap() const override { return &s_map; }
+    void DoDataExchange(CDataExchange& dx) override;
+    bool OnInitDialog() override;
+    void OnPaint() override;
+
+private:
+    void OnUseName();
+    void OnDblClkNames(NMHDR& header, LRESULT& result);
+    void OnPropose();
+
+    HsColor Adjusted() const { return m_bAdjustingText ? m_crText : m_crBack; }
+    HsColor Other() const { return m_bAdjustingText ? m_crBack : m_crText; }
+    void ShowPair() const;
+    void FillNames();
+    void ProposeName(int item);
+    // Shows the proposal, or `absentTextId`'s text when there is none.
+    void ShowProposal(unsigned absentTextId);
+    void PaintPair(const class CDC& dc) const;
+
+    static const CCmdEntry s_entries[];
+
+    CListCtrl m_list;
+    std::vector<NearestName> m_names;
+    CHandle<HIMAGELIST, &::ImageList_Destroy> m_swatches;  // the list shares it (LVS_SHAREIMAGELISTS)
+    RECT m_rectPair{};
+    RECT m_rectSwatch{};
+};
