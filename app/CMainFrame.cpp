@@ -1,10 +1,12 @@
 #include "app/CMainFrame.h"
 
+#include <optional>
 #include <vector>
 
 #include "app/FramePlacement.h"
 #include "catalogue/CHuesmithDoc.h"
 #include "framework/CCmdUI.h"
+#include "framework/CProfileText.h"
 #include "framework/CWinApp.h"
 #include "res/resource.h"
 
@@ -78,16 +80,17 @@ void CMainFrame::ActivateFrame(int cmdShow) {
 }
 
 void CMainFrame::LoadSettings() {
-    const CWinApp& app = *AfxGetApp();
-    const int left = app.GetProfileInt(kWindowSection, "Left", 0);
-    const int top = app.GetProfileInt(kWindowSection, "Top", 0);
-    m_nWndStyle = app.GetProfileInt(kWindowSection, "WndStyle", 0);
+    // One read for all of them; a file that cannot be read gives the defaults.
+    const CProfileText profile = AfxGetApp()->ReadProfile().value_or(CProfileText());
+    const int left = profile.GetInt(kWindowSection, "Left", 0);
+    const int top = profile.GetInt(kWindowSection, "Top", 0);
+    m_nWndStyle = profile.GetInt(kWindowSection, "WndStyle", 0);
     // Any value but 0 shows the bar, as the toggle then reads it: only 0 and 1 are kept.
-    m_nStatusBar = app.GetProfileInt(kWindowSection, "StatusBar", 1) != 0 ? 1 : 0;
+    m_nStatusBar = profile.GetInt(kWindowSection, "StatusBar", 1) != 0 ? 1 : 0;
     CHuesmithDoc& doc = *GetHuesmithDoc();
-    doc.m_strPreview = app.GetProfileString(kOptionSection, "Preview", kDefaultPreview);
-    doc.m_strCopyPrefix = app.GetProfileString(kOptionSection, "Copy", kDefaultCopyPrefix);
-    doc.m_bLowerCase = app.GetProfileInt(kOptionSection, "UpperLower", 0);
+    doc.m_strPreview = profile.GetString(kOptionSection, "Preview").value_or(kDefaultPreview);
+    doc.m_strCopyPrefix = profile.GetString(kOptionSection, "Copy").value_or(kDefaultCopyPrefix);
+    doc.m_bLowerCase = profile.GetInt(kOptionSection, "UpperLower", 0);
 
     const RECT frame = GetWindowRect();
     const int barHeight = m_wndStatusBar.GetHeight();
@@ -104,22 +107,26 @@ void CMainFrame::LoadSettings() {
     }
 }
 
-// Settings never read (a start that ended early) are never written over with defaults.
+// Settings never read (a start that ended early) are never written over with defaults. All of
+// them go in one write, so the file has either the old settings or the new ones.
 void CMainFrame::SaveSettings() const {
     if (!m_bSettingsLoaded) return;
     const CWinApp& app = *AfxGetApp();
+    std::optional<CProfileText> profile = app.ReadProfile();
+    if (!profile) return;
     const CHuesmithDoc& doc = *GetHuesmithDoc();
     WINDOWPLACEMENT placement{};
     placement.length = sizeof(placement);
     ::GetWindowPlacement(m_hWnd, &placement);
     // The restored rectangle, so a minimised frame still saves where it will come back.
-    app.WriteProfileInt(kWindowSection, "Left", placement.rcNormalPosition.left);
-    app.WriteProfileInt(kWindowSection, "Top", placement.rcNormalPosition.top);
-    app.WriteProfileInt(kWindowSection, "WndStyle", m_nWndStyle);
-    app.WriteProfileInt(kWindowSection, "StatusBar", m_nStatusBar);
-    app.WriteProfileString(kOptionSection, "Preview", doc.m_strPreview);
-    app.WriteProfileString(kOptionSection, "Copy", doc.m_strCopyPrefix);
-    app.WriteProfileInt(kOptionSection, "UpperLower", doc.m_bLowerCase);
+    profile->SetInt(kWindowSection, "Left", placement.rcNormalPosition.left);
+    profile->SetInt(kWindowSection, "Top", placement.rcNormalPosition.top);
+    profile->SetInt(kWindowSection, "WndStyle", m_nWndStyle);
+    profile->SetInt(kWindowSection, "StatusBar", m_nStatusBar);
+    profile->SetString(kOptionSection, "Preview", doc.m_strPreview);
+    profile->SetString(kOptionSection, "Copy", doc.m_strCopyPrefix);
+    profile->SetInt(kOptionSection, "UpperLower", doc.m_bLowerCase);
+    app.WriteProfile(*profile);
 }
 
 void CMainFrame::OnClose() {

@@ -77,12 +77,10 @@ int CHuesmithDoc::FindNearest(short red, short green, short blue) const {
     const std::size_t count = SearchCount();
     for (std::size_t i = 0; i < count; ++i) {
         const CColorRecord& record = *m_display[i];
-        const double dB = record.GetLabB() - givenB;
-        const double dA = record.GetLabA() - givenA;
-        const double dL = record.GetLabL() - givenL;
         // The square root is kept: two different sums can round to the same distance, and
         // then the earlier entry must win.
-        const double distance = std::sqrt(dB * dB + dA * dA + dL * dL);
+        const double distance =
+            LabDistance(record.GetLabL(), record.GetLabA(), record.GetLabB(), givenL, givenA, givenB);
         if (distance < bestDistance) {
             bestDistance = distance;
             chosen = static_cast<int>(i);

@@ -16,11 +16,8 @@ std::vector<NearestName> FindNearestNames(const CHuesmithDoc::Catalogue& catalog
     nearest.reserve(count);
     for (std::size_t i = 0; i < catalogue.size() && count > 0; ++i) {
         const CColorRecord& record = *catalogue[i];
-        // FindNearest's arithmetic, in its order, so that both agree to the last bit.
-        const double dB = record.GetLabB() - givenB;
-        const double dA = record.GetLabA() - givenA;
-        const double dL = record.GetLabL() - givenL;
-        const double distance = std::sqrt(dB * dB + dA * dA + dL * dL);
+        const double distance =
+            LabDistance(record.GetLabL(), record.GetLabA(), record.GetLabB(), givenL, givenA, givenB);
         const bool full = nearest.size() == count;
         // Strictly nearer only: an equal distance keeps the earlier entry ahead.
         if (full && !(distance < nearest.back().distance)) continue;

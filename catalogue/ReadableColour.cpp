@@ -29,13 +29,7 @@ Lab LabOf(short red, short green, short blue) {
     return lab;
 }
 
-// FindNearest's arithmetic and order, so that the suggestion agrees with it to the last bit.
-double Distance(const Lab& from, const Lab& to) {
-    const double dB = to.b - from.b;
-    const double dA = to.a - from.a;
-    const double dL = to.L - from.L;
-    return std::sqrt(dB * dB + dA * dA + dL * dL);
-}
+double Distance(const Lab& from, const Lab& to) { return LabDistance(to.L, to.a, to.b, from.L, from.a, from.b); }
 
 // How far `value` lies outside [low, high]; the same subtraction as the distance makes, so it is
 // never more than any value inside gives.

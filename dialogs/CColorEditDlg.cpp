@@ -189,7 +189,8 @@ bool CColorEditDlg::AcceptEntryFields() const {
 
 bool CColorEditDlg::ListsSameEntry() const {
     for (int item = 0; item < m_list.GetItemCount(); ++item) {
-        if (IsSameEntry(RowOf(item).name, RowOf(item).reading, m_strName, m_strReading)) {
+        const ListRow& row = RowOf(item);
+        if (IsSameEntry(row.name, row.reading, m_strName, m_strReading)) {
             return true;
         }
     }
@@ -213,8 +214,9 @@ void CColorEditDlg::OnModify() {
         MessageBox(LoadResString(IDS_COLOR_EDIT_SELECT_MODIFY));
         return;
     }
-    m_rows[static_cast<std::size_t>(m_list.GetItemData(item))] = FieldsAsRow();
-    ShowRow(item, FieldsAsRow());
+    ListRow& row = m_rows[static_cast<std::size_t>(m_list.GetItemData(item))];
+    row = FieldsAsRow();
+    ShowRow(item, row);
     MarkModified();
 }
 

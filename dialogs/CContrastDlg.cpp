@@ -13,7 +13,6 @@
 #include "framework/CGdiObject.h"
 #include "framework/Dpi.h"
 #include "framework/TextFormat.h"
-#include "framework/WideText.h"
 #include "res/resource.h"
 
 namespace {
@@ -77,8 +76,8 @@ void CContrastDlg::ShowPair() const {
         return color == Adjusted() ? FormatResString(IDS_CONTRAST_EDITED, {CodeOf(color)}) : CodeOf(color);
     };
     // Equal colours mark both: either may be the one adjusted, and the ratio is 1 either way.
-    ::SetDlgItemTextW(m_hWnd, IDC_STATIC_CONTRAST_BACK, WideFromCp932(code(m_crBack)).c_str());
-    ::SetDlgItemTextW(m_hWnd, IDC_STATIC_CONTRAST_TEXT, WideFromCp932(code(m_crText)).c_str());
+    SetDlgItemTextA(IDC_STATIC_CONTRAST_BACK, code(m_crBack));
+    SetDlgItemTextA(IDC_STATIC_CONTRAST_TEXT, code(m_crText));
     const double ratio = ContrastRatio(m_crBack, m_crText);
     const ContrastVerdicts verdicts = ContrastVerdictsFor(ratio);
     const std::pair<int, std::string> texts[] = {
@@ -88,7 +87,7 @@ void CContrastDlg::ShowPair() const {
         {IDC_STATIC_VERDICT_AAA_NORMAL, VerdictText(verdicts.aaaNormal)},
         {IDC_STATIC_VERDICT_AAA_LARGE, VerdictText(verdicts.aaaLarge)},
     };
-    for (const auto& [id, text] : texts) ::SetDlgItemTextW(m_hWnd, id, WideFromCp932(text).c_str());
+    for (const auto& [id, text] : texts) SetDlgItemTextA(id, text);
 }
 
 void CContrastDlg::FillNames() {
@@ -143,7 +142,7 @@ void CContrastDlg::ShowProposal(unsigned absentTextId) {
         m_proposal ? FormatResString(IDS_CONTRAST_PROPOSAL,
                                      {CodeOf(*m_proposal), FormatContrastRatio(ContrastRatio(*m_proposal, Other()))})
                    : LoadResString(absentTextId);
-    ::SetDlgItemTextW(m_hWnd, IDC_STATIC_CONTRAST_PROPOSAL, WideFromCp932(text).c_str());
+    SetDlgItemTextA(IDC_STATIC_CONTRAST_PROPOSAL, text);
     InvalidateRect(m_rectSwatch, true);
 }
 
@@ -156,6 +155,9 @@ void CContrastDlg::OnPaint() {
 // The preview text in the text colour on the background, at WCAG's normal and large sizes.
 void CContrastDlg::PaintPair(const CDC& dc) const {
     PaintSwatch(dc, m_rectPair, m_crBack);
+    // A long preview text (a settings file may hold any) stays inside the pair's frame; the paint
+    // DC restores its clipping when it is released.
+    ::IntersectClipRect(dc.GetSafeHdc(), m_rectPair.left, m_rectPair.top, m_rectPair.right, m_rectPair.bottom);
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(m_crText);
     const int dpi = WindowDpi(m_hWnd);

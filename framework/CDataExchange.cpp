@@ -125,7 +125,8 @@ void DDV_MaxChars(CDataExchange& dx, const std::string& value, int maxBytes) {
         AfxMessageBox(FormatResString(AFX_IDP_PARSE_STRING_SIZE, {std::to_string(maxBytes)}));
         dx.Fail();
     } else if (!dx.m_bSaveAndValidate && dx.GetLastControl() != nullptr) {
-        // The edit counts UTF-16 units, never fewer than the bytes: the check above holds the limit.
+        // The edit counts UTF-16 units, which are never more than the bytes (a full-width character
+        // is one unit but two bytes): typing may go past the byte limit, which the check above holds.
         ::SendMessageW(dx.GetLastControl(), EM_LIMITTEXT, static_cast<WPARAM>(maxBytes), 0);
     }
 }

@@ -28,7 +28,7 @@ void CFormView::OnActivateView(bool activate) {
         RememberFocus();
         return;
     }
-    // Already inside the form (a click on a control activated the frame): that control keeps it.
+    // Already inside the form: the focus stays where it is.
     if (focus != nullptr && ::IsChild(m_hWnd, focus) != FALSE) return;
     const bool usable = m_hWndFocus != nullptr && ::IsChild(m_hWnd, m_hWndFocus) != FALSE &&
                         ::IsWindowVisible(m_hWndFocus) != FALSE && ::IsWindowEnabled(m_hWndFocus) != FALSE;

@@ -102,10 +102,9 @@ void CFrameWnd::OnSetFocus(HWND) {
 
 // Deactivation (another program, a dialog of ours) remembers the focused control first; the
 // default activation then focuses the frame, which hands the focus on.
-void CFrameWnd::OnActivate(UINT state, HWND, bool minimized) {
+void CFrameWnd::OnActivate(UINT state, HWND, bool) {
     if (state == WA_INACTIVE && m_pView != nullptr && m_pView->m_hWnd != nullptr) m_pView->OnActivateView(false);
     Default();
-    if (state != WA_INACTIVE && !minimized) OnSetFocus(nullptr);
 }
 
 // A logoff or shutdown offers a changed document for saving, as closing does; No lets it end.

@@ -4,11 +4,6 @@
 #include "framework/CWnd.h"
 #include "framework/WideText.h"
 
-namespace {
-// A first guess at a cell's length; longer texts are read again with a bigger buffer.
-constexpr std::size_t kFirstTextBuffer = 64;
-}  // namespace
-
 void CListCtrl::Attach(HWND dialog, int id) {
     if (m_hWnd == nullptr) m_hWnd = ::GetDlgItem(dialog, id);
 }
@@ -63,26 +58,6 @@ bool CListCtrl::SetItemText(int item, int subItem, const std::string& text) cons
     info.pszText = wide.data();
     return ::SendMessageW(m_hWnd, LVM_SETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&info)) !=
            FALSE;
-}
-
-// LVM_GETITEMTEXT reports only how much it copied: a text that filled the buffer may have been
-// cut, so it is read again with twice the room.
-std::string CListCtrl::GetItemText(int item, int subItem) const {
-    std::wstring text(kFirstTextBuffer, L'\0');
-    for (;;) {
-        LVITEMW info{};
-        info.iSubItem = subItem;
-        info.pszText = text.data();
-        info.cchTextMax = static_cast<int>(text.size());
-        const auto copied = static_cast<std::size_t>(
-            ::SendMessageW(m_hWnd, LVM_GETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&info)));
-        if (copied + 1 < text.size()) {
-            text.resize(copied);
-            // The cells hold only texts the program put there, all of them code page 932.
-            return Cp932FromWide(text).value_or(std::string());
-        }
-        text.assign(text.size() * 2, L'\0');
-    }
 }
 
 bool CListCtrl::DeleteItem(int item) const {

@@ -30,8 +30,6 @@ public:
     // Returns the new item's index, or -1. `image`: its place in the small image list, if any.
     int InsertItem(int item, const std::string& text, int image = -1) const;
     bool SetItemText(int item, int subItem, const std::string& text) const;
-    // The whole text of the cell, however long.
-    std::string GetItemText(int item, int subItem) const;
     bool DeleteItem(int item) const;
     bool SetItemData(int item, DWORD_PTR data) const;
     DWORD_PTR GetItemData(int item) const;

@@ -1,6 +1,7 @@
 #include "framework/CProfileText.h"
 
 #include "framework/Cp932.h"
+#include "framework/CrtNumber.h"
 
 namespace {
 
@@ -149,4 +150,13 @@ bool CProfileText::SetString(std::string_view section, std::string_view key, std
 void CProfileText::InsertLines(std::size_t at, std::string lines) {
     if (at > TextStart(m_bytes) && m_bytes[at - 1] != '\n') lines.insert(0, kNewLine);
     m_bytes.insert(at, lines);
+}
+
+int CProfileText::GetInt(std::string_view section, std::string_view key, int defaultValue) const {
+    const std::optional<std::string> text = GetString(section, key);
+    return text ? CrtAtoi(*text) : defaultValue;
+}
+
+bool CProfileText::SetInt(std::string_view section, std::string_view key, int value) {
+    return SetString(section, key, std::to_string(value));
 }

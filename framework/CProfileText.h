@@ -22,6 +22,9 @@ public:
     // the names or the value cannot be written on one line and read back (a line break, a key
     // with "=", a section name with "]", blanks around a name, a key taken as a comment).
     bool SetString(std::string_view section, std::string_view key, std::string_view value);
+    // Integers are read as text (negative positions come back as written) the C runtime's way.
+    int GetInt(std::string_view section, std::string_view key, int defaultValue) const;
+    bool SetInt(std::string_view section, std::string_view key, int value);
 
     const std::string& Bytes() const { return m_bytes; }
 

@@ -80,6 +80,7 @@ bool CSingleDocTemplate::OpenDocumentFile(const wchar_t* path) {
         m_pDocument->SetDocTemplate(this);
     }
     const bool newFrame = m_pFrame == nullptr;
+    if (!newFrame && !m_pDocument->SaveModified()) return false;  // a changed catalogue is offered first
     if (newFrame && !CreateFrame()) return false;
     const bool loaded = path == nullptr ? m_pDocument->OnNewDocument() : LoadDocument(FullPathOf(path));
     if (!loaded) {

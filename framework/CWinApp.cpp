@@ -10,7 +10,6 @@
 #include "framework/CHandle.h"
 #include "framework/CProfileText.h"
 #include "framework/CWnd.h"
-#include "framework/CrtNumber.h"
 #include "framework/FileIo.h"
 #include "framework/HelpDocument.h"
 #include "framework/WideText.h"
@@ -70,32 +69,17 @@ int CWinApp::Run() {
 std::optional<CProfileText> CWinApp::ReadProfile() const {
     if (m_strProfileName.empty()) return std::nullopt;
     if (std::optional<std::string> bytes = ReadWholeFile(m_strProfileName)) return CProfileText(std::move(*bytes));
-    // A file that is there but cannot be read (locked, a folder) is never replaced by a new one.
+    // Only a file that is not there starts empty: one that cannot be read (locked, a folder, no
+    // access) is never replaced by a new one.
     if (::GetFileAttributesW(m_strProfileName.c_str()) != INVALID_FILE_ATTRIBUTES) return std::nullopt;
+    const DWORD error = ::GetLastError();
+    if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) return std::nullopt;
     return CProfileText();
 }
 
-int CWinApp::GetProfileInt(const char* section, const char* entry, int defaultValue) const {
-    const std::optional<CProfileText> profile = ReadProfile();
-    const std::optional<std::string> text = profile ? profile->GetString(section, entry) : std::nullopt;
-    // Read as text, so that negative positions come back as they were written.
-    return text ? CrtAtoi(*text) : defaultValue;
-}
-
-std::string CWinApp::GetProfileString(const char* section, const char* entry, const char* defaultValue) const {
-    const std::optional<CProfileText> profile = ReadProfile();
-    return profile ? profile->GetString(section, entry).value_or(defaultValue) : defaultValue;
-}
-
-bool CWinApp::WriteProfileInt(const char* section, const char* entry, int value) const {
-    return WriteProfileString(section, entry, std::to_string(value));
-}
-
 // Written like the catalogue: a temporary file, then the replacement; a failure changes nothing.
-bool CWinApp::WriteProfileString(const char* section, const char* entry, const std::string& value) const {
-    std::optional<CProfileText> profile = ReadProfile();
-    return profile && profile->SetString(section, entry, value) &&
-           WriteFileReplacing(m_strProfileName, profile->Bytes()) == WriteResult::Written;
+bool CWinApp::WriteProfile(const CProfileText& profile) const {
+    return !m_strProfileName.empty() && WriteFileReplacing(m_strProfileName, profile.Bytes()) == WriteResult::Written;
 }
 
 void CWinApp::AddDocTemplate(std::unique_ptr<CSingleDocTemplate> docTemplate) {

@@ -34,11 +34,11 @@ public:
     // Idle time after the queue empties: command-UI updates of the main window.
     virtual bool OnIdle(long count);
 
-    // Settings file.
-    int GetProfileInt(const char* section, const char* entry, int defaultValue) const;
-    std::string GetProfileString(const char* section, const char* entry, const char* defaultValue) const;
-    bool WriteProfileInt(const char* section, const char* entry, int value) const;
-    bool WriteProfileString(const char* section, const char* entry, const std::string& value) const;
+    // The settings file as it is now (empty when there is none yet), read once for all settings;
+    // none when there is no settings file or it cannot be read.
+    std::optional<class CProfileText> ReadProfile() const;
+    // Writes all settings at once; false, and the file as it was, on any failure.
+    bool WriteProfile(const class CProfileText& profile) const;
     // No recent-file list is kept; the settings are read where they are used.
     void LoadStdProfileSettings(unsigned maxRecentFiles) { (void)maxRecentFiles; }
 
@@ -67,9 +67,6 @@ public:
 
 protected:
     bool PumpMessage(MSG& msg);
-    // The settings file as it is now (empty when there is none yet); none when there is no
-    // settings file or it cannot be read.
-    std::optional<class CProfileText> ReadProfile() const;
 
 private:
     std::vector<std::unique_ptr<CSingleDocTemplate>> m_templates;

@@ -17,6 +17,8 @@ namespace {
 constexpr const wchar_t* kObjectProperty = L"HuesmithCWnd";
 // Our one subclass per control; the object travels as the subclass's reference data.
 constexpr UINT_PTR kSubclassId = 1;
+// Room for any field the dialogs limit.
+constexpr int kShortTextChars = 256;
 
 // Wine answers GetProp through its server, tens of microseconds a call: far too slow for every
 // message (a list view filled with 100,000 rows notifies its dialog 100,000 times). Our own window
@@ -86,7 +88,15 @@ void CWnd::Detach() {
 
 bool CWnd::PreTranslateMessage(MSG&) { return false; }
 
+// One message for the usual short text: under Wine an edit with an up-down buddy answers each
+// message through the buddy's subclass (window-property look-ups in the server), and the fields
+// are read on every slider step. A text that fills the buffer is read again at its full length.
 std::wstring WindowTextOf(HWND hWnd) {
+    wchar_t buffer[kShortTextChars];
+    const int shortCopy = ::GetWindowTextW(hWnd, buffer, kShortTextChars);
+    if (shortCopy + 1 < kShortTextChars) {
+        return std::wstring(buffer, static_cast<std::size_t>(shortCopy > 0 ? shortCopy : 0));
+    }
     std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(hWnd)) + 1, L'\0');
     const int copied = ::GetWindowTextW(hWnd, text.data(), static_cast<int>(text.size()));
     text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
@@ -102,6 +112,10 @@ std::wstring CWnd::GetWindowTextW() const { return WindowTextOf(m_hWnd); }
 void CWnd::SetWindowTextA(const std::string& text) const { SetWindowTextW(WideFromCp932(text)); }
 
 void CWnd::SetWindowTextW(const std::wstring& text) const { ::SetWindowTextW(m_hWnd, text.c_str()); }
+
+void CWnd::SetDlgItemTextA(int id, const std::string& text) const {
+    ::SetDlgItemTextW(m_hWnd, id, WideFromCp932(text).c_str());
+}
 
 std::string CWnd::GetDlgItemTextA(int id) const {
     return Cp932FromWide(WindowTextOf(GetDlgItem(id))).value_or(std::string());
@@ -261,7 +275,6 @@ LRESULT CWnd::Default() { return DefWindowProc(m_nMsg, m_wParam, m_lParam); }
 LRESULT CWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_CREATE: return OnCreate(*reinterpret_cast<CREATESTRUCTW*>(lParam));
-    case WM_SHOWWINDOW: OnShowWindow(wParam != FALSE, static_cast<UINT>(lParam)); return 0;
     case WM_CLOSE: OnClose(); return 0;
     case WM_DESTROY: OnDestroy(); return 0;
     case WM_SIZE: OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam)); return 0;
@@ -332,7 +345,6 @@ LRESULT CWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 int CWnd::OnCreate(CREATESTRUCTW&) { return static_cast<int>(Default()); }
-void CWnd::OnShowWindow(bool, UINT) { Default(); }
 void CWnd::OnClose() { Default(); }
 void CWnd::OnDestroy() { Default(); }
 void CWnd::OnNcDestroy() { Detach(); }

@@ -49,6 +49,7 @@ public:
     // Enables or disables a child control; a disabled control keeps its text and check mark.
     void EnableDlgItem(int id, bool enable) const { ::EnableWindow(GetDlgItem(id), enable ? TRUE : FALSE); }
     std::string GetDlgItemTextA(int id) const;
+    void SetDlgItemTextA(int id, const std::string& text) const;
     void SetDlgItemInt(int id, int value) const;
     LRESULT SendDlgItemMessage(int id, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return ::SendDlgItemMessageW(m_hWnd, id, msg, wParam, lParam);
@@ -113,7 +114,6 @@ protected:
     LRESULT Default();
 
     virtual int OnCreate(CREATESTRUCTW& create);
-    virtual void OnShowWindow(bool show, UINT status);
     virtual void OnClose();
     virtual void OnDestroy();
     virtual void OnNcDestroy();

@@ -32,6 +32,32 @@ CFileHandle CreateTemporaryBeside(const std::wstring& path, std::wstring& tempor
     }
     return CFileHandle();
 }
+// ReplaceFile is the call that keeps the old file's attributes, permissions and streams; a rename
+// would drop them. Given a backup name, every failure leaves each file under a name we know: the
+// old one goes back in place and the temporary goes, so a failure changes nothing.
+WriteResult PutInPlace(const std::wstring& path, const std::wstring& temporary) {
+    const std::wstring backup = temporary + L".old";
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (::ReplaceFileW(path.c_str(), temporary.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                       nullptr) != FALSE) {
+        // Wine's ReplaceFile keeps no attributes: they are put back where it dropped them.
+        if (attributes != INVALID_FILE_ATTRIBUTES && ::GetFileAttributesW(path.c_str()) != attributes) {
+            ::SetFileAttributesW(path.c_str(), attributes & kKeptAttributes);
+        }
+        ::DeleteFileW(backup.c_str());
+        return WriteResult::Written;
+    }
+    const DWORD error = ::GetLastError();
+    // No old file to replace: the new one is moved in place.
+    if (error == ERROR_FILE_NOT_FOUND &&
+        ::MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE) {
+        return WriteResult::Written;
+    }
+    // The old file went to the backup name and the new one could not follow: the old one returns.
+    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) ::MoveFileExW(backup.c_str(), path.c_str(), 0);
+    ::DeleteFileW(temporary.c_str());
+    return WriteResult::Failed;
+}
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::wstring& path) {
@@ -73,23 +99,5 @@ WriteResult WriteFileReplacing(const std::wstring& path, std::string_view bytes)
             return WriteResult::Failed;
         }
     }
-    // ReplaceFile is the call that keeps the old file's attributes, permissions and streams; a
-    // rename would drop them. Wine's keeps no attributes, so those are put back where it did not.
-    const DWORD attributes = ::GetFileAttributesW(path.c_str());
-    if (::ReplaceFileW(path.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) !=
-        FALSE) {
-        if (attributes != INVALID_FILE_ATTRIBUTES && ::GetFileAttributesW(path.c_str()) != attributes) {
-            ::SetFileAttributesW(path.c_str(), attributes & kKeptAttributes);
-        }
-        return WriteResult::Written;
-    }
-    const DWORD error = ::GetLastError();
-    // No old file; or the old one is gone and the new one could not take its name: moved there.
-    const bool oldGone = error == ERROR_FILE_NOT_FOUND || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT;
-    if (oldGone && ::MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return WriteResult::Written;
-    }
-    // With the old file still there the temporary goes; without it, it is the only copy and stays.
-    if (error != ERROR_UNABLE_TO_MOVE_REPLACEMENT) ::DeleteFileW(temporary.c_str());
-    return WriteResult::Failed;
+    return PutInPlace(path, temporary);
 }
