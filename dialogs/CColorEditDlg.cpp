@@ -135,9 +135,8 @@ void CColorEditDlg::ShowRow(int item, const ListRow& row) const {
 }
 
 void CColorEditDlg::AppendRow(const ListRow& row) {
-    const int item = m_list.InsertItem(m_list.GetItemCount(), row.name);
+    const int item = m_list.InsertItem(m_list.GetItemCount(), row.name, -1, static_cast<LPARAM>(m_rows.size()));
     if (item < 0) return;
-    m_list.SetItemData(item, static_cast<DWORD_PTR>(m_rows.size()));
     m_rows.push_back(row);
     ShowRow(item, row);
 }

@@ -41,11 +41,12 @@ void CListCtrl::SetRedraw(bool redraw) const {
     if (redraw) ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
-int CListCtrl::InsertItem(int item, const std::string& text, int image) const {
+int CListCtrl::InsertItem(int item, const std::string& text, int image, LPARAM data) const {
     LVITEMW info{};
-    info.mask = image >= 0 ? LVIF_TEXT | LVIF_IMAGE : LVIF_TEXT;
+    info.mask = image >= 0 ? LVIF_TEXT | LVIF_PARAM | LVIF_IMAGE : LVIF_TEXT | LVIF_PARAM;
     info.iItem = item;
     info.iImage = image;
+    info.lParam = data;
     std::wstring wide = WideFromCp932(text);
     info.pszText = wide.data();
     return static_cast<int>(::SendMessageW(m_hWnd, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&info)));
@@ -62,14 +63,6 @@ bool CListCtrl::SetItemText(int item, int subItem, const std::string& text) cons
 
 bool CListCtrl::DeleteItem(int item) const {
     return ::SendMessageW(m_hWnd, LVM_DELETEITEM, static_cast<WPARAM>(item), 0) != FALSE;
-}
-
-bool CListCtrl::SetItemData(int item, DWORD_PTR data) const {
-    LVITEMW info{};
-    info.mask = LVIF_PARAM;
-    info.iItem = item;
-    info.lParam = static_cast<LPARAM>(data);
-    return ::SendMessageW(m_hWnd, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&info)) != FALSE;
 }
 
 DWORD_PTR CListCtrl::GetItemData(int item) const {

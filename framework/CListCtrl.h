@@ -27,11 +27,11 @@ public:
     void SetItemCount(int count) const;
     // Off: inserting and changing items repaints nothing; back on, the whole list is repainted.
     void SetRedraw(bool redraw) const;
-    // Returns the new item's index, or -1. `image`: its place in the small image list, if any.
-    int InsertItem(int item, const std::string& text, int image = -1) const;
+    // Returns the new item's index, or -1. `image`: its place in the small image list, if any;
+    // `data`: its item data, set in the same message.
+    int InsertItem(int item, const std::string& text, int image = -1, LPARAM data = 0) const;
     bool SetItemText(int item, int subItem, const std::string& text) const;
     bool DeleteItem(int item) const;
-    bool SetItemData(int item, DWORD_PTR data) const;
     DWORD_PTR GetItemData(int item) const;
 
     // The next item after `start` (-1: from the top) with the LVNI_ flags, or -1.
