@@ -1,5 +1,7 @@
 #include "app/CHuesmithApp.h"
 
+#include <shlobj.h>
+
 #include <new>
 
 #include "app/CMainFrame.h"
@@ -8,6 +10,7 @@
 #include "dialogs/CAboutDlg.h"
 #include "framework/AppText.h"
 #include "framework/CSingleDocTemplate.h"
+#include "framework/FileIo.h"
 #include "framework/WideText.h"
 #include "res/resource.h"
 #include "view/CHuesmithView.h"
@@ -16,7 +19,13 @@ namespace {
 CHuesmithApp theApp;
 
 constexpr const wchar_t* kDataFileName = L"Huesmith.csv";
-constexpr const wchar_t* kSettingsFileName = L"\\Huesmith.ini";
+constexpr const wchar_t* kSettingsFileName = L"Huesmith.ini";
+constexpr const wchar_t* kUserFolderName = L"Huesmith";
+
+void FreeTaskMemory(PWSTR memory) { ::CoTaskMemFree(memory); }
+
+std::wstring InFolder(const std::wstring& folder, const wchar_t* name) { return folder + L"\\" + name; }
+
 
 // The program's file name without folder and extension, as the instance marker's name.
 std::wstring ExecutableBaseName() {
@@ -34,6 +43,37 @@ std::wstring CurrentDirectory() {
     const DWORD length = ::GetCurrentDirectoryW(needed, directory.data());
     directory.resize(length < needed ? length : 0);
     return directory;
+}
+
+// The folder of the current directory's catalogue. Without one there (started from Win+R, a
+// shortcut or "Run as administrator", which start elsewhere), the folder of the program, where the
+// release puts the catalogue; with neither, the current one, whose file is then reported missing.
+std::wstring CatalogueFolder() {
+    const std::wstring current = CurrentDirectory();
+    if (FileIsThere(InFolder(current, kDataFileName))) return current;
+    const std::wstring program = AfxGetModulePath();
+    const std::wstring programFolder = program.substr(0, program.find_last_of(L"\\/"));
+    return FileIsThere(InFolder(programFolder, kDataFileName)) ? programFolder : current;
+}
+
+// The user's own folder for the program (made if need be), or "" when there is none.
+std::wstring UserProgramFolder() {
+    PWSTR base = nullptr;
+    const HRESULT found = ::SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_CREATE, nullptr, &base);
+    const CHandle<PWSTR, &FreeTaskMemory> owned(base);  // freed even when the call fails
+    if (FAILED(found)) return {};
+    const std::wstring folder = InFolder(base, kUserFolderName);
+    if (::CreateDirectoryW(folder.c_str(), nullptr) == FALSE && ::GetLastError() != ERROR_ALREADY_EXISTS) return {};
+    return folder;
+}
+
+// The settings go beside the catalogue. Where that folder lets nobody create a file (a program
+// folder under Program Files), they go to the user's own folder, where every close can write them.
+std::wstring SettingsPath(const std::wstring& catalogueFolder) {
+    const std::wstring beside = InFolder(catalogueFolder, kSettingsFileName);
+    if (FolderAcceptsNewFiles(beside)) return beside;
+    const std::wstring own = UserProgramFolder();
+    return own.empty() ? beside : InFolder(own, kSettingsFileName);
 }
 
 struct CFrameSearch {
@@ -61,8 +101,11 @@ constinit const CCmdEntry CHuesmithApp::s_entries[] = {
 constinit const CCmdMap CHuesmithApp::s_map{s_entries, &CCmdTarget::s_map};
 
 bool CHuesmithApp::ActivateRunningCopy() {
-    m_instanceMutex.Attach(::CreateMutexW(nullptr, TRUE, ExecutableBaseName().c_str()));
-    if (::GetLastError() != ERROR_ALREADY_EXISTS) return false;
+    const HANDLE mutex = ::CreateMutexW(nullptr, TRUE, ExecutableBaseName().c_str());
+    const DWORD error = ::GetLastError();
+    m_instanceMutex.Attach(mutex);
+    // A copy run as administrator made a mutex that an ordinary user's copy may not open: it runs.
+    if (error != ERROR_ALREADY_EXISTS && error != ERROR_ACCESS_DENIED) return false;
     // The running copy's frame: our frame class with the caption "Huesmith - <count>".
     CFrameSearch search{LoadResString(AFX_IDS_APP_TITLE)};
     ::EnumWindows(&FindMainFrame, reinterpret_cast<LPARAM>(&search));
@@ -76,8 +119,9 @@ bool CHuesmithApp::ActivateRunningCopy() {
 bool CHuesmithApp::InitInstance() {
     if (ActivateRunningCopy()) return false;
 
+    const std::wstring folder = CatalogueFolder();
     try {
-        m_strProfileName = CurrentDirectory() + kSettingsFileName;
+        m_strProfileName = SettingsPath(folder);
     } catch (const std::bad_alloc&) {
         ::MessageBoxW(nullptr, LoadResStringW(IDS_OUT_OF_MEMORY).c_str(), LoadResStringW(AFX_IDS_APP_TITLE).c_str(), MB_OK);
         return false;
@@ -86,11 +130,11 @@ bool CHuesmithApp::InitInstance() {
 
     AddDocTemplate(CSingleDocTemplate::Create<CHuesmithDoc, CMainFrame, CHuesmithView>(IDR_MAINFRAME));
 
-    // Whatever the command line says, the catalogue of the current directory is opened.
+    // Whatever the command line says, that folder's catalogue is opened.
     CCommandLineInfo commandLine;
     ParseCommandLine(commandLine);
     commandLine.m_nShellCommand = CCommandLineInfo::FileOpen;
-    commandLine.m_strFileName = kDataFileName;
+    commandLine.m_strFileName = InFolder(folder, kDataFileName);
     if (!ProcessShellCommand(commandLine)) return false;
 
     m_pMainWnd->ShowWindow(SW_SHOW);

@@ -1,5 +1,5 @@
-// The application: one copy at a time, the settings file in the current directory, and the
-// catalogue document opened from Huesmith.csv there.
+// The application: one copy at a time, the catalogue document opened from Huesmith.csv in the
+// current directory or beside the program, and the settings file beside it.
 #pragma once
 
 #include <windows.h>

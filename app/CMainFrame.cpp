@@ -5,6 +5,7 @@
 
 #include "app/FramePlacement.h"
 #include "catalogue/CHuesmithDoc.h"
+#include "framework/AppText.h"
 #include "framework/CCmdUI.h"
 #include "framework/CProfileText.h"
 #include "framework/CWinApp.h"
@@ -80,8 +81,11 @@ void CMainFrame::ActivateFrame(int cmdShow) {
 }
 
 void CMainFrame::LoadSettings() {
-    // One read for all of them; a file that cannot be read gives the defaults.
-    const CProfileText profile = AfxGetApp()->ReadProfile().value_or(CProfileText());
+    // One read for all of them; a file that cannot be read gives the defaults, and is never
+    // written over with them.
+    std::optional<CProfileText> read = AfxGetApp()->ReadProfile();
+    m_bSettingsRead = read.has_value();
+    const CProfileText profile = std::move(read).value_or(CProfileText());
     const int left = profile.GetInt(kWindowSection, "Left", 0);
     const int top = profile.GetInt(kWindowSection, "Top", 0);
     m_nWndStyle = profile.GetInt(kWindowSection, "WndStyle", 0);
@@ -107,13 +111,14 @@ void CMainFrame::LoadSettings() {
     }
 }
 
-// Settings never read (a start that ended early) are never written over with defaults. All of
-// them go in one write, so the file has either the old settings or the new ones.
-void CMainFrame::SaveSettings() const {
-    if (!m_bSettingsLoaded) return;
+// Settings never read (a start that ended early, a file another program held) are never written
+// over with defaults. All of them go in one write, so the file has either the old settings or the
+// new ones. False when they could not be written.
+bool CMainFrame::SaveSettings() const {
+    if (!m_bSettingsRead) return true;
     const CWinApp& app = *AfxGetApp();
     std::optional<CProfileText> profile = app.ReadProfile();
-    if (!profile) return;
+    if (!profile) return false;
     const CHuesmithDoc& doc = *GetHuesmithDoc();
     WINDOWPLACEMENT placement{};
     placement.length = sizeof(placement);
@@ -126,18 +131,23 @@ void CMainFrame::SaveSettings() const {
     profile->SetString(kOptionSection, "Preview", doc.m_strPreview);
     profile->SetString(kOptionSection, "Copy", doc.m_strCopyPrefix);
     profile->SetInt(kOptionSection, "UpperLower", doc.m_bLowerCase);
-    app.WriteProfile(*profile);
+    return app.WriteProfile(*profile);
 }
 
+// Settings that cannot be written are reported, so that the user knows they will not come back.
 void CMainFrame::OnClose() {
     if (!CanCloseFrame()) return;
-    SaveSettings();
+    if (!SaveSettings()) {
+        AfxMessageBox(FormatResString(IDS_SETTINGS_NOT_SAVED, {std::wstring_view(AfxGetApp()->m_strProfileName)}));
+    }
     DestroyWindow();
 }
 
-// A logoff or shutdown closes nothing: the session's settings are written now.
-void CMainFrame::OnEndSession(bool ending) {
-    if (ending) SaveSettings();
+// Written as soon as the session is asked to end: a program Windows ends by force gets no later
+// chance. No message then: nobody is there to read it.
+bool CMainFrame::OnQueryEndSession() {
+    SaveSettings();
+    return CFrameWnd::OnQueryEndSession();
 }
 
 void CMainFrame::OnViewTopmost() {

@@ -1,12 +1,10 @@
 #include "controls/CHyperLink.h"
 
-#include <objbase.h>
-#include <shellapi.h>
-
 #include "controls/HyperLinkRules.h"
 #include "controls/LinkText.h"
 #include "framework/AppText.h"
 #include "framework/CDC.h"
+#include "framework/ShellOpen.h"
 #include "framework/WideText.h"
 
 HCURSOR CHyperLink::s_hLinkCursor = nullptr;
@@ -79,14 +77,8 @@ void CHyperLink::FollowLink() {
 }
 
 INT_PTR CHyperLink::OpenUrl(const std::string& url, int showCommand) {
-    // The registered handler may be a COM object (a mail app's), which needs COM on this thread.
-    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    const CScopeExit uninitialize([com] {
-        if (SUCCEEDED(com)) ::CoUninitialize();
-    });
     const std::wstring wideUrl = WideFromCp932(url);
-    const auto shellResult =
-        reinterpret_cast<INT_PTR>(::ShellExecuteW(nullptr, L"open", wideUrl.c_str(), nullptr, nullptr, showCommand));
+    const INT_PTR shellResult = ShellOpen(nullptr, wideUrl, showCommand);
     if (static_cast<UINT_PTR>(shellResult) > kLastErrorCode) return shellResult;
 
     // The browser registered for web pages, given the URL in place of a file name.

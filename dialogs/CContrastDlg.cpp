@@ -11,6 +11,7 @@
 #include "framework/CDC.h"
 #include "framework/CDataExchange.h"
 #include "framework/CGdiObject.h"
+#include "framework/CHandle.h"
 #include "framework/Dpi.h"
 #include "framework/TextFormat.h"
 #include "res/resource.h"
@@ -104,25 +105,26 @@ void CContrastDlg::FillNames() {
     ::SendMessageW(m_list.m_hWnd, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(m_swatches.Get()));
     for (std::size_t i = 0; i < m_names.size(); ++i) {
         const int index = m_names[i].index;
-        const short red = doc.GetCatalogueRed(index);
-        const short green = doc.GetCatalogueGreen(index);
-        const short blue = doc.GetCatalogueBlue(index);
-        AddSwatch(m_swatches.Get(), PackColor(red, green, blue));
+        // The code of the colour the name applies, a channel beyond 0-255 in the file packed too.
+        const HsColor color = CatalogueColour(index);
+        AddSwatch(m_swatches.Get(), color);
         const int item = m_list.InsertItem(static_cast<int>(i), doc.GetCatalogueName(index), static_cast<int>(i));
         char distance[32];
         std::snprintf(distance, sizeof(distance), "%.1f", m_names[i].distance);
         m_list.SetItemText(item, 1, doc.GetCatalogueReading(index));
-        m_list.SetItemText(item, 2, FormatHtmlCode(red, green, blue));
+        m_list.SetItemText(item, 2, CodeOf(color));
         m_list.SetItemText(item, 3, distance);
     }
 }
 
 void CContrastDlg::ProposeName(int item) {
     if (item < 0 || static_cast<std::size_t>(item) >= m_names.size()) return;
-    const int index = m_names[static_cast<std::size_t>(item)].index;
-    m_proposal = PackColor(m_pDoc->GetCatalogueRed(index), m_pDoc->GetCatalogueGreen(index),
-                           m_pDoc->GetCatalogueBlue(index));
+    m_proposal = CatalogueColour(m_names[static_cast<std::size_t>(item)].index);
     ShowProposal(IDS_CONTRAST_NO_PROPOSAL);
+}
+
+HsColor CContrastDlg::CatalogueColour(int index) const {
+    return PackColor(m_pDoc->GetCatalogueRed(index), m_pDoc->GetCatalogueGreen(index), m_pDoc->GetCatalogueBlue(index));
 }
 
 void CContrastDlg::OnUseName() { ProposeName(m_list.GetNextItem(-1, LVNI_SELECTED)); }
@@ -155,9 +157,11 @@ void CContrastDlg::OnPaint() {
 // The preview text in the text colour on the background, at WCAG's normal and large sizes.
 void CContrastDlg::PaintPair(const CDC& dc) const {
     PaintSwatch(dc, m_rectPair, m_crBack);
-    // A long preview text (a settings file may hold any) stays inside the pair's frame; the paint
-    // DC restores its clipping when it is released.
-    ::IntersectClipRect(dc.GetSafeHdc(), m_rectPair.left, m_rectPair.top, m_rectPair.right, m_rectPair.bottom);
+    // A long preview text (a settings file may hold any) stays inside the pair's frame. The clip
+    // is the pair's alone: the proposal's swatch is painted after it with the same DC.
+    const HDC hdc = dc.GetSafeHdc();
+    const CScopeExit restore([hdc, saved = ::SaveDC(hdc)] { ::RestoreDC(hdc, saved); });
+    ::IntersectClipRect(hdc, m_rectPair.left, m_rectPair.top, m_rectPair.right, m_rectPair.bottom);
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(m_crText);
     const int dpi = WindowDpi(m_hWnd);

@@ -51,6 +51,8 @@ private:
     void ShowPair() const;
     void FillNames();
     void ProposeName(int item);
+    // The colour of a catalogue entry as choosing it applies it.
+    HsColor CatalogueColour(int index) const;
     // Shows the proposal, or `absentTextId`'s text when there is none.
     void ShowProposal(unsigned absentTextId);
     void PaintPair(const class CDC& dc) const;

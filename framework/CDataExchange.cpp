@@ -73,7 +73,9 @@ bool DDX_TextIfSpelled(CDataExchange& dx, int id, std::string& value) {
         return true;
     }
     const std::wstring shown = WindowTextOf(control);
-    if (shown == WideFromCp932(value)) return true;
+    // An edit control shows a text up to its first NUL: a value with one reads back shorter.
+    const std::wstring spelled = WideFromCp932(value);
+    if (shown == std::wstring_view(spelled.c_str())) return true;
     std::optional<std::string> text = Cp932FromWide(shown);
     if (!text) return false;
     dx.SetUndo([&value, old = value] { value = old; });

@@ -11,8 +11,14 @@ void CDocument::Serialize(CArchive&) {}
 
 bool CDocument::OnNewDocument() {
     DeleteContents();
-    m_bModified = false;
+    SetModifiedFlag(false);
     return true;
+}
+
+void CDocument::SetModifiedFlag(bool modified) {
+    if (modified == m_bModified) return;
+    m_bModified = modified;
+    if (m_pDocTemplate != nullptr) m_pDocTemplate->OnModifiedChanged(*this);
 }
 
 void CDocument::OnFileSave() {

@@ -17,6 +17,8 @@ public:
     virtual bool SaveDocument(CDocument& document) = 0;
     // The standard question for a changed document: true to go on (saved, or not wanted).
     virtual bool SaveModified(CDocument& document) = 0;
+    // The document's modified flag changed.
+    virtual void OnModifiedChanged(CDocument& document) = 0;
 };
 
 class CDocument : public CCmdTarget {
@@ -28,7 +30,7 @@ public:
     const std::wstring& GetPathName() const { return m_strPathName; }
     void SetPathName(std::wstring path) { m_strPathName = std::move(path); }
     bool IsModified() const { return m_bModified; }
-    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+    void SetModifiedFlag(bool modified = true);
 
     CDocTemplate* GetDocTemplate() const { return m_pDocTemplate; }
     void SetDocTemplate(CDocTemplate* pTemplate) { m_pDocTemplate = pTemplate; }

@@ -107,8 +107,19 @@ void CFrameWnd::OnActivate(UINT state, HWND, bool) {
     Default();
 }
 
-// A logoff or shutdown offers a changed document for saving, as closing does; No lets it end.
-bool CFrameWnd::OnQueryEndSession() { return CanCloseFrame(); }
+// Windows gives a program about five seconds to answer, then offers to end it by force: no
+// question is asked here. A changed document blocks the end, Windows showing the reason given
+// (BlockShutdown), and the user decides there: cancel and save, or end anyway.
+bool CFrameWnd::OnQueryEndSession() { return m_pDocument == nullptr || !m_pDocument->IsModified(); }
+
+void CFrameWnd::BlockShutdown(const std::wstring& reason) {
+    // Not every Windows-like system implements these; without them the end is still refused.
+    if (reason.empty()) {
+        ::ShutdownBlockReasonDestroy(m_hWnd);
+    } else {
+        ::ShutdownBlockReasonCreate(m_hWnd, reason.c_str());
+    }
+}
 
 void CFrameWnd::OnDestroy() {
     Default();

@@ -46,6 +46,8 @@ public:
 
     // Whether the frame may close: a changed document is offered for saving first.
     virtual bool CanCloseFrame();
+    // The reason Windows shows for this program when it holds up a shutdown; empty: none.
+    void BlockShutdown(const std::wstring& reason);
 
     void OnUpdateControlBarMenu(CCmdUI& ui);
     void OnBarCheck();

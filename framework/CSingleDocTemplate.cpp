@@ -27,6 +27,11 @@ std::wstring FullPathOf(const wchar_t* path) {
     full.resize(length < needed ? length : 0);
     return full.empty() ? std::wstring(path) : full;
 }
+
+std::wstring FileNameOf(const CDocument& document) {
+    const std::wstring& path = document.GetPathName();
+    return path.substr(path.find_last_of(L"\\/") + 1);  // npos + 1: all of it
+}
 }  // namespace
 
 CSingleDocTemplate::CSingleDocTemplate(unsigned idResource, std::function<std::unique_ptr<CDocument>()> newDocument,
@@ -110,7 +115,9 @@ bool CSingleDocTemplate::SaveDocument(CDocument& document) {
         result = WriteFileReplacing(path, archive.GetStoredBytes());
     }
     if (result != WriteResult::Written) {
-        AfxMessageBox(FormatResString(AFX_IDP_FAILED_TO_SAVE_DOC, {std::wstring_view(path)}));
+        // A file held open by another program (a spreadsheet) says so: the user can close it there.
+        const unsigned message = result == WriteResult::InUse ? AFX_IDP_FAILED_TO_SAVE_IN_USE : AFX_IDP_FAILED_TO_SAVE_DOC;
+        AfxMessageBox(FormatResString(message, {std::wstring_view(path)}));
         return false;
     }
     document.SetPathName(path);
@@ -119,13 +126,20 @@ bool CSingleDocTemplate::SaveDocument(CDocument& document) {
 }
 
 bool CSingleDocTemplate::SaveModified(CDocument& document) {
-    const std::wstring& path = document.GetPathName();
-    const std::wstring name = path.substr(path.find_last_of(L"\\/") + 1);  // npos + 1: all of it
-    switch (AfxMessageBox(FormatResString(AFX_IDP_ASK_TO_SAVE, {std::wstring_view(name)}),
+    switch (AfxMessageBox(FormatResString(AFX_IDP_ASK_TO_SAVE, {std::wstring_view(FileNameOf(document))}),
                           MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
     case IDYES: return SaveDocument(document);
     case IDNO: return true;
     default: return false;
+    }
+}
+
+void CSingleDocTemplate::OnModifiedChanged(CDocument& document) {
+    if (m_pFrame == nullptr) return;
+    if (document.IsModified()) {
+        m_pFrame->BlockShutdown(FormatResString(AFX_IDS_UNSAVED_BLOCKS_SHUTDOWN, {std::wstring_view(FileNameOf(document))}));
+    } else {
+        m_pFrame->BlockShutdown({});
     }
 }
 

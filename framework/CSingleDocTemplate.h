@@ -27,6 +27,7 @@ public:
     bool OpenDocumentFile(const wchar_t* path);
     bool SaveDocument(CDocument& document) override;
     bool SaveModified(CDocument& document) override;
+    void OnModifiedChanged(CDocument& document) override;
 
     // The save-as (or open) file dialog, filtered by the template's file type; "" when cancelled.
     std::wstring PromptForFileName(bool save, const std::wstring& initialPath) const;

@@ -12,6 +12,7 @@
 #include "framework/CWnd.h"
 #include "framework/FileIo.h"
 #include "framework/HelpDocument.h"
+#include "framework/ShellOpen.h"
 #include "framework/WideText.h"
 
 namespace {
@@ -71,15 +72,17 @@ std::optional<CProfileText> CWinApp::ReadProfile() const {
     if (std::optional<std::string> bytes = ReadWholeFile(m_strProfileName)) return CProfileText(std::move(*bytes));
     // Only a file that is not there starts empty: one that cannot be read (locked, a folder, no
     // access) is never replaced by a new one.
-    if (::GetFileAttributesW(m_strProfileName.c_str()) != INVALID_FILE_ATTRIBUTES) return std::nullopt;
-    const DWORD error = ::GetLastError();
-    if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) return std::nullopt;
+    if (FileIsThere(m_strProfileName)) return std::nullopt;
     return CProfileText();
 }
 
 // Written like the catalogue: a temporary file, then the replacement; a failure changes nothing.
+// A settings file the user made read-only stays as it is, as the user asked.
 bool CWinApp::WriteProfile(const CProfileText& profile) const {
-    return !m_strProfileName.empty() && WriteFileReplacing(m_strProfileName, profile.Bytes()) == WriteResult::Written;
+    if (m_strProfileName.empty()) return false;
+    const DWORD attributes = ::GetFileAttributesW(m_strProfileName.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) return true;
+    return WriteFileReplacing(m_strProfileName, profile.Bytes()) == WriteResult::Written;
 }
 
 void CWinApp::AddDocTemplate(std::unique_ptr<CSingleDocTemplate> docTemplate) {
@@ -148,8 +151,6 @@ std::wstring AfxGetModulePath() {
 void CWinApp::WinHelp(DWORD_PTR, UINT) const {
     const HWND owner = m_pMainWnd != nullptr ? m_pMainWnd->m_hWnd : nullptr;
     const std::wstring document = HelpDocumentPath(AfxGetModulePath());
-    // ShellExecute reports failure as a value of 32 or less.
-    const auto result = reinterpret_cast<INT_PTR>(
-        ::ShellExecuteW(owner, L"open", document.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-    if (result <= 32) AfxMessageBox(AFX_IDP_FAILED_TO_LAUNCH_HELP);
+    constexpr INT_PTR kLastShellError = 32;
+    if (ShellOpen(owner, document, SW_SHOWNORMAL) <= kLastShellError) AfxMessageBox(AFX_IDP_FAILED_TO_LAUNCH_HELP);
 }

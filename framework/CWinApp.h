@@ -37,7 +37,8 @@ public:
     // The settings file as it is now (empty when there is none yet), read once for all settings;
     // none when there is no settings file or it cannot be read.
     std::optional<class CProfileText> ReadProfile() const;
-    // Writes all settings at once; false, and the file as it was, on any failure.
+    // Writes all settings at once; false, and the file as it was, on any failure. A read-only
+    // settings file is kept as it is (true).
     bool WriteProfile(const class CProfileText& profile) const;
     // No recent-file list is kept; the settings are read where they are used.
     void LoadStdProfileSettings(unsigned maxRecentFiles) { (void)maxRecentFiles; }

@@ -44,6 +44,8 @@
 
 // Messages of the program itself.
 #define IDS_OUT_OF_MEMORY 61800
+#define IDS_SETTINGS_NOT_SAVED 61801
+#define IDS_CLIPBOARD_NOT_COPIED 61802
 
 // About box: the two statics that become links.
 #define IDD_ABOUTBOX 100

@@ -1,5 +1,6 @@
 // The view's colour commands: copy and paste the current colour as a code, the inverse colour, the
 // platform's colour dialog, the options and the help.
+#include <chrono>
 #include <cstring>
 #include <cwchar>
 #include <optional>
@@ -11,9 +12,11 @@
 #include "catalogue/PreviewStripWindow.h"
 #include "dialogs/CContrastDlg.h"
 #include "dialogs/COptionDlg.h"
+#include "framework/AppText.h"
 #include "framework/CColorDialog.h"
 #include "framework/CHandle.h"
 #include "framework/CWinApp.h"
+#include "framework/Retry.h"
 #include "framework/WideText.h"
 #include "res/resource.h"
 #include "view/CHuesmithView.h"
@@ -23,11 +26,21 @@ constexpr DWORD kHelpContentsContext = 1;
 
 using CGlobalBlock = CHandle<HGLOBAL, &::GlobalFree>;
 
+// Clipboard history, remote desktop and clipboard managers open the clipboard for a moment after
+// every change: it is asked for again for a while before the program gives up.
+constexpr std::chrono::milliseconds kClipboardPatience{1000};
+constexpr std::chrono::milliseconds kClipboardPause{20};
+
+bool OpenClipboardPatiently(HWND owner) {
+    return RetryWhileBusy([owner] { return ::OpenClipboard(owner) != FALSE; }, [] { return true; }, kClipboardPatience,
+                          kClipboardPause);
+}
+
 // The clipboard's text in code page 932, or nothing when it holds none, another program keeps it
 // open, or it holds a character that code page 932 lacks (then it is no code of ours). Read as
 // Unicode, so that what the user copied elsewhere arrives the same on any system code page.
 std::optional<std::string> ReadClipboardText() {
-    if (::IsClipboardFormatAvailable(CF_UNICODETEXT) == FALSE || ::OpenClipboard(nullptr) == FALSE) {
+    if (::IsClipboardFormatAvailable(CF_UNICODETEXT) == FALSE || !OpenClipboardPatiently(nullptr)) {
         return std::nullopt;
     }
     const CScopeExit close([] { ::CloseClipboard(); });
@@ -44,7 +57,7 @@ std::optional<std::string> ReadClipboardText() {
 // clipboard opened without an owner is emptied to no owner, and the platform may then refuse
 // SetClipboardData.
 bool WriteClipboardText(HWND owner, const std::string& text) {
-    if (::OpenClipboard(owner) == FALSE) return false;
+    if (!OpenClipboardPatiently(owner)) return false;
     const CScopeExit close([] { ::CloseClipboard(); });
     const std::wstring wide = WideFromCp932(text);
     const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
@@ -62,13 +75,15 @@ bool WriteClipboardText(HWND owner, const std::string& text) {
 }
 }  // namespace
 
-// Failures (the clipboard held by another program, no memory) are silent: the clipboard simply
-// keeps what it had.
+// A failure (the clipboard held by another program for long, no memory) is reported: a user who
+// pastes elsewhere would otherwise get an older colour.
 void CHuesmithView::OnEditCopy() {
     UpdateData(true);
     const CHuesmithDoc& doc = *GetDocument();
-    WriteClipboardText(m_hWnd, FormatClipboardCode(doc.m_strCopyPrefix, doc.m_bLowerCase != 0,
-                                                   PackColor(m_nRed, m_nGreen, m_nBlue)));
+    if (!WriteClipboardText(m_hWnd, FormatClipboardCode(doc.m_strCopyPrefix, doc.m_bLowerCase != 0,
+                                                        PackColor(m_nRed, m_nGreen, m_nBlue)))) {
+        AfxMessageBox(IDS_CLIPBOARD_NOT_COPIED);
+    }
 }
 
 void CHuesmithView::OnEditPaste() {

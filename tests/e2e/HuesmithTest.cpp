@@ -48,7 +48,12 @@ void HuesmithTest::Launch(const Files& files) {
     if (files.catalogue) m_folder->Write(L"Huesmith.csv", *files.catalogue);
     if (files.settings) m_folder->Write(L"Huesmith.ini", Cp932(*files.settings));
     m_frame = nullptr;
-    m_program.emplace(BesideDriver(L"Huesmith.exe"), Folder(), files.show);
+    m_programPath = BesideDriver(L"Huesmith.exe");
+    if (files.programInFolder) {
+        std::filesystem::copy_file(m_programPath, FileInFolder(L"Huesmith.exe"));
+        m_programPath = FileInFolder(L"Huesmith.exe");
+    }
+    m_program.emplace(m_programPath, files.programInFolder ? Folder().parent_path() : Folder(), files.show);
 }
 
 void HuesmithTest::Start(const Files& files, std::chrono::milliseconds timeout) {
@@ -59,7 +64,7 @@ void HuesmithTest::Start(const Files& files, std::chrono::milliseconds timeout) 
 void HuesmithTest::Restart(std::chrono::milliseconds timeout) {
     m_hook.Reset();
     m_program.reset();
-    m_program.emplace(BesideDriver(L"Huesmith.exe"), Folder());
+    m_program.emplace(m_programPath, Folder());
     WaitForFrame(timeout);
 }
 

@@ -45,6 +45,7 @@ struct Files {
     std::optional<std::string> settings;  // UTF-8 text, written as code page 932; none: no file
     std::wstring folder;                  // the working folder's path below a fresh one
     WORD show = SW_SHOWNORMAL;            // the show state of the start
+    bool programInFolder = false;         // a copy of the program beside the files, started from above
 };
 
 class HuesmithTest : public ::testing::Test {
@@ -143,6 +144,7 @@ private:
 
     std::optional<TempFolder> m_folder;  // first: removed after the program has ended
     std::optional<Program> m_program;
+    std::filesystem::path m_programPath;
     HWND m_frame = nullptr;
     // The probe: its DLL, the shared block and the hook that loads it into the program.
     CHandle<HMODULE, &::FreeLibrary> m_probeDll;

@@ -35,6 +35,18 @@ TEST_F(ColourTest, PasteAppliesTheCodeAndCopyFollowsTheOptions) {
     EXPECT_EQ(CountOf(StripPixels(), kOrange), Width(kPreviewStrip) * Height(kPreviewStrip)) << "no preview text";
     PressCtrl('C');
     EXPECT_EQ(ClipboardText(), "色 #FF8000") << "a double-byte prefix reaches the clipboard whole";
+    SetClipboardText("x");
+    ASSERT_TRUE(::OpenClipboard(nullptr) && MakeForeground(Frame()));  // another program has it open a moment
+    PressChord(VK_CONTROL, 'C');
+    ::Sleep(200);
+    ::CloseClipboard();
+    SyncInput();
+    EXPECT_TRUE(Dialogs().empty() && ClipboardText() == "色 #FF8000") << "copied once let go";
+    ASSERT_TRUE(::OpenClipboard(nullptr));  // and for long
+    PressCtrl('C');
+    EXPECT_EQ(AnswerMessage(), "クリップボードにコピーできませんでした。ほかのプログラムが使用中の可能性があります。\n"
+                               "しばらくしてから、もう一度コピーしてください。") << "a copy that could not be made says so";
+    ::CloseClipboard();
     Close();
     EXPECT_EQ(Settings(), "[Option]\r\nPreview=\r\nCopy=色 #\r\nUpperLower=0\r\n[Window]\r\nLeft=0\r\nTop=0\r\n"
                           "WndStyle=0\r\nStatusBar=1\r\n");
@@ -144,6 +156,7 @@ TEST_F(ColourTest, ContrastDialogJudgesThePairAndItsProposalsSetTheColourBeingAd
     EXPECT_EQ(judged(dialog), "#FFFFFF|#777777 (調整中)|4.47 : 1|不合格|合格|不合格|不合格|(なし)") << "by the menu";
     ClickButton(dialog, IDC_BUTTON_CONTRAST_PROPOSE);
     EXPECT_EQ(DlgText(dialog, IDC_STATIC_CONTRAST_PROPOSAL), "#767676   4.54 : 1") << "the nearest colour that reads at AA";
+    EXPECT_EQ(MiddleOf(::GetDlgItem(dialog, IDC_STATIC_CONTRAST_SWATCH)), RGB(118, 118, 118)) << "its swatch shows it";
     ClickButton(dialog, IDCANCEL);
     EXPECT_EQ(Fields(), (Texts{"119", "119", "119"})) << "Cancel changes nothing";
 

@@ -78,16 +78,24 @@ TEST_F(SavingTest, FailedSaveKeepsTheFileAndTheCatalogueAndAReadOnlyFileAsksForA
         EXPECT_EQ(ReadFile(L"Huesmith.csv"), original) << which << ": the file unchanged byte for byte";
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder()), {}), 2) << which << ": no partial file";
     }
-    // The editor's changes survive a failed save: closing offers them, Cancel keeps the program.
+    // A spreadsheet has the file open for writing, sharing it for reading only: the program
+    // starts; the editor's save says why it fails, and the changes stay: closing offers them.
+    CHandle<HANDLE, &::CloseHandle> spreadsheet(::CreateFileW(FileInFolder(L"Huesmith.csv").c_str(), GENERIC_WRITE,
+                                                              FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    Restart();
     HWND editor = OpenDialog(ID_EDIT_COLOR_DATA, "色データ編集");
     SetFieldText(editor, IDC_EDIT_DATA_NAME, "緑");
     SetFieldText(editor, IDC_EDIT_DATA_READING, "みどり");
     ClickButton(editor, IDC_BUTTON_DATA_ADD);
     ClickButton(editor, IDOK);
-    EXPECT_EQ(AnswerMessage(), failed) << "the save after the editor";
+    EXPECT_EQ(AnswerMessage(), Utf8(FileInFolder(L"Huesmith.csv").wstring()) +
+                                   "\nほかのプログラムがこのファイルを開いているため、保存できませんでした。ファイルは変更されて"
+                                   "いません。\nそのプログラムでファイルを閉じてから、もう一度保存してください。")
+        << "the save after the editor says why";
     ::PostMessageW(Frame(), WM_CLOSE, 0, 0);
     EXPECT_EQ(AnswerMessage(IDCANCEL), "Huesmith.csv への変更を保存しますか?") << "closing asks";
-    FailWritesAfter(-1);  // room again; and a read-only file asks for a new name
+    EXPECT_TRUE(Send(Frame(), WM_QUERYENDSESSION) == FALSE && Dialogs().empty()) << "a shutdown held up, no question";
+    spreadsheet.Reset();  // and a read-only file asks for a new name
     ::SetFileAttributesW(FileInFolder(L"Huesmith.csv").c_str(), FILE_ATTRIBUTE_READONLY);
     Command(ID_FILE_SAVE);
     HWND name = ::GetDlgItem(WaitForDialog(""), kFileNameBox);
@@ -97,9 +105,18 @@ TEST_F(SavingTest, FailedSaveKeepsTheFileAndTheCatalogueAndAReadOnlyFileAsksForA
     EXPECT_TRUE(WaitFor([&] { return Dialogs().empty(); })) << "closed, no message";
     Sync();
     // LF line ends before: the new file shows the catalogue in memory (CR LF), not a copy.
-    EXPECT_EQ(ReadFile(L"Saved.csv"), CatalogueBytes(SampleCatalogue()) + Cp932("緑,みどり,255,255,255\r\n"))
-        << "the whole catalogue from memory, the editor's row too";
+    const std::string withGreen = CatalogueBytes(SampleCatalogue()) + Cp932("緑,みどり,255,255,255\r\n");
+    EXPECT_EQ(ReadFile(L"Saved.csv"), withGreen) << "the whole catalogue from memory, the editor's row too";
     EXPECT_TRUE(ReadFile(L"Huesmith.csv") == original && ReadFile(L"Huesmith.csv.tmp") == "mine") << "both untouched";
+    // A scanner holds the new file for a moment: the save waits for it.
+    WriteFile(L"Saved.csv", "old");
+    spreadsheet.Attach(::CreateFileW(FileInFolder(L"Saved.csv").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                     OPEN_EXISTING, 0, nullptr));
+    ::PostMessageW(Frame(), WM_COMMAND, ID_FILE_SAVE, 0);
+    ::Sleep(300);
+    spreadsheet.Reset();
+    Sync();
+    EXPECT_TRUE(Dialogs().empty() && ReadFile(L"Saved.csv") == withGreen) << "saved once let go, without a message";
     Close();  // saved: nothing more to ask
 }
 
@@ -144,6 +161,7 @@ TEST_F(SavingTest, KilledInTheMiddleOfASaveLeavesTheOldOrTheNewFileWhole) {
         const std::optional<std::string> left = ReadFile(L"Huesmith.csv");
         EXPECT_TRUE(left == old || left == saved) << which << ": the old or the new file, never a partial one ("
                                                   << (left ? std::to_string(left->size()) + " bytes" : "no file") << ")";
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder()), {}), 1) << which << ": nothing beside it";
         Restart(kMillionStartWait);  // whatever the kill left beside the data file must not upset it
     }
     EXPECT_EQ(Title(), "Huesmith - 1000000") << "the last start lists the whole catalogue";

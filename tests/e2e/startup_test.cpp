@@ -9,6 +9,7 @@ namespace e2e {
 namespace {
 
 using StartupTest = HuesmithTest;
+using namespace std::string_literals;
 
 RECT WorkArea() {
     RECT work{};
@@ -60,17 +61,23 @@ TEST_F(StartupTest, ShowsTheCatalogueOnWhiteTakesTheMenusOptionsAndWritesThemAtC
     Command(ID_VIEW_TOPMOST);
     EXPECT_TRUE(IsTopmost(Frame()) && Menu(ID_VIEW_TOPMOST).checked) << "toggled: topmost";
     Command(ID_VIEW_STATUS_BAR);
-    EXPECT_TRUE(Send(Frame(), WM_QUERYENDSESSION) != FALSE && Send(Frame(), WM_ENDSESSION, TRUE) == 0) << "a logoff";
+    EXPECT_NE(Send(Frame(), WM_QUERYENDSESSION), FALSE) << "a shutdown asked for: nothing unsaved holds it up";
     const std::string written = "[Window]\r\nStatusBar=0\r\nLeft=0\r\nTop=0\r\nWndStyle=1\r\n"
                                 "[Option]\r\nPreview=Test Print...\r\nCopy=#\r\nUpperLower=0\r\n";
-    EXPECT_EQ(Settings(), written) << "the session's end writes the options as toggled, the rest as the defaults";
+    EXPECT_EQ(Settings(), written) << "the question alone writes the options as toggled, the rest as the defaults";
     Close();
     EXPECT_EQ(Settings(), written) << "and so does closing";
 }
 
-TEST_F(StartupTest, DataFileThatCannotBeOpenedIsReportedAndEndsTheProgram) {
-    Launch({.catalogue = std::nullopt});
-    EXPECT_EQ(AnswerMessage(), Utf8(FileInFolder(L"Huesmith.csv").wstring()) + "\nファイルを開けませんでした。");
+// Started from the folder above the program's (as Win+R or "Run as administrator" start it).
+TEST_F(StartupTest, DataFileComesFromTheCurrentFolderOrBesideTheProgramOrIsReportedMissing) {
+    Start({.folder = L"program", .programInFolder = true});
+    EXPECT_EQ(Title(), "Huesmith - 5") << "the catalogue beside the program";
+    Close();
+    EXPECT_TRUE(ReadFile(L"Huesmith.ini") && !std::filesystem::exists(Folder().parent_path() / L"Huesmith.ini"))
+        << "the settings beside the catalogue";
+    Launch({.catalogue = std::nullopt, .folder = L"program", .programInFolder = true});
+    EXPECT_EQ(AnswerMessage(), Utf8((Folder().parent_path() / L"Huesmith.csv").wstring()) + "\nファイルを開けませんでした。");
     EXPECT_TRUE(Process().WaitForExit() && Process().ExitCode() == 0) << "the program ends after OK";
     EXPECT_FALSE(ReadFile(L"Huesmith.ini")) << "no settings written";
 }
@@ -78,7 +85,7 @@ TEST_F(StartupTest, DataFileThatCannotBeOpenedIsReportedAndEndsTheProgram) {
 TEST_F(StartupTest, SavedSettingsComeBackAndAreWrittenBackAsTheyWere) {
     // A quoted value keeps its blank; a comment and another program's section stay.
     const std::string settings = "; mine\r\n[Window]\r\nLeft=100\r\nTop=80\r\nWndStyle=1\r\nStatusBar=0\r\n"
-                                 "[Other]\r\nCopy=x\r\n[Option]\r\nPreview=見本ｻﾝﾌﾟﾙ\r\nCopy=\"0x \"\r\nUpperLower=1\r\n";
+                                 "[Other]\r\nCopy=x\r\n[Option]\r\nPreview=見本\0ｻﾝﾌﾟﾙ\r\nCopy=\"0x \"\r\nUpperLower=1\r\n"s;
     Start({.settings = settings});
     EXPECT_TRUE(WindowRectOf(Frame()).left == WorkArea().left + 100 && WindowRectOf(Frame()).top == WorkArea().top + 80)
         << "position as saved";
@@ -87,6 +94,7 @@ TEST_F(StartupTest, SavedSettingsComeBackAndAreWrittenBackAsTheyWere) {
     EXPECT_EQ(Height(ClientRectOf(Frame())), Height(ClientRectOf(View()))) << "the frame holds the form alone";
     Command(ID_EDIT_COPY);
     EXPECT_EQ(ClipboardText(), "0x ffffff") << "the saved prefix and lower case";
+    ClickButton(OpenDialog(ID_TOOL_OPTION, "ｵﾌﾟｼｮﾝ"), IDOK);  // OK with nothing typed: the NUL stays
     // Minimised, the frame still saves where it will be restored.
     ::PostMessageW(Frame(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     EXPECT_TRUE(WaitFor([&] { return ::IsIconic(Frame()) != FALSE; })) << "minimised";
@@ -116,20 +124,38 @@ TEST_F(StartupTest, GarbageSettingsStillStartOnScreenAndAreWrittenBackAsNumbers)
     EXPECT_EQ(Setting("Preview"), preview) << "the long preview whole";
 }
 
-TEST_F(StartupTest, ReadOnlySettingsFileAtCloseEndsNormallyAndStaysAsItWas) {
+// Held by another program (share 0: not even reading) all through the start, held as the
+// program closes (writing refused), or made read-only by the user.
+TEST_F(StartupTest, SettingsFileHeldOrReadOnlyIsNeverWrittenOverAndAFailedWriteIsReported) {
     const std::string settings = "[Window]\r\nLeft=100\r\nTop=80\r\nWndStyle=0\r\nStatusBar=1\r\n";
+    const auto hold = [this](DWORD share) {
+        return CHandle<HANDLE, &::CloseHandle>(::CreateFileW(FileInFolder(L"Huesmith.ini").c_str(), GENERIC_READ, share,
+                                                             nullptr, OPEN_EXISTING, 0, nullptr));
+    };
     Start({.settings = settings});
-    const auto ini = FileInFolder(L"Huesmith.ini");
-    ASSERT_TRUE(::SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_READONLY));
-    // Wine running as root writes through the attribute; a handle that shares the file for
-    // reading only makes the writes fail as the attribute alone does on Windows.
-    CHandle<HANDLE, &::CloseHandle> held(
-        ::CreateFileW(ini.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-    Command(ID_VIEW_TOPMOST);  // a setting that now differs from the file
-    Close();
+    auto held = hold(0);
+    Restart();
     held.Reset();
-    EXPECT_EQ(Process().ExitCode(), 0u) << "normal end";
-    EXPECT_EQ(Settings(), settings) << "settings file unchanged";
+    EXPECT_EQ(WindowRectOf(Frame()).left, WorkArea().left) << "not read: the default position";
+    Command(ID_VIEW_TOPMOST);
+    Close();
+    EXPECT_EQ(Settings(), settings) << "settings that were not read are not written";
+
+    Start({.settings = settings});
+    held = hold(FILE_SHARE_READ);
+    Command(ID_VIEW_TOPMOST);
+    ::PostMessageW(Frame(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(AnswerMessage(), Utf8(FileInFolder(L"Huesmith.ini").wstring()) +
+                                   "\n設定を保存できませんでした。設定ファイルは変更されていません。");
+    EXPECT_TRUE(Process().WaitForExit() && Process().ExitCode() == 0) << "a normal end after OK";
+    held.Reset();
+    EXPECT_EQ(Settings(), settings) << "held: unchanged";
+
+    Start({.settings = settings});
+    ASSERT_TRUE(::SetFileAttributesW(FileInFolder(L"Huesmith.ini").c_str(), FILE_ATTRIBUTE_READONLY));
+    Command(ID_VIEW_TOPMOST);
+    Close();
+    EXPECT_TRUE(Process().ExitCode() == 0 && Settings() == settings) << "read-only: unchanged, without a word";
 }
 
 }  // namespace

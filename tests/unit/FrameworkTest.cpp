@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "framework/CDocument.h"
 #include "framework/CHandle.h"
 
 namespace {
@@ -26,6 +27,27 @@ TEST(CHandle, ClosesEachHandleExactlyOnce) {
         CCounted d(11);
     }
     EXPECT_EQ(g_closed, (std::vector<int>{7, 11})) << "nothing left to close after detach; d closed at scope end";
+}
+
+// The windows learn of unsaved changes (Windows' shutdown reason) from these reports alone.
+class CRecordingTemplate : public CDocTemplate {
+public:
+    std::vector<bool> reported;
+    bool SaveDocument(CDocument&) override { return true; }
+    bool SaveModified(CDocument&) override { return true; }
+    void OnModifiedChanged(CDocument& document) override { reported.push_back(document.IsModified()); }
+};
+
+TEST(CDocument, ReportsEachChangeOfTheModifiedFlagOnce) {
+    CRecordingTemplate docTemplate;
+    CDocument document;
+    document.SetDocTemplate(&docTemplate);
+    document.SetModifiedFlag();
+    document.SetModifiedFlag(true);
+    document.SetModifiedFlag(false);
+    document.SetModifiedFlag(true);
+    document.OnNewDocument();
+    EXPECT_EQ(docTemplate.reported, (std::vector<bool>{true, false, true, false})) << "changes only, a new document's too";
 }
 
 }  // namespace
