@@ -129,6 +129,7 @@ LONG CHyperLink::ReadRegDefault(HKEY root, const std::wstring& subkey, std::wstr
 }
 
 void CHyperLink::PreSubclassWindow() {
+    TakeNoInputMethod(m_hWnd);  // Space follows the link whatever the input method's state
     const std::string text = GetWindowTextA();
     if (m_strUrl.empty()) m_strUrl = text;
     if (text.empty()) SetWindowTextA(m_strUrl);

@@ -82,7 +82,7 @@ void CColorEditDlg::DoDataExchange(CDataExchange& dx) {
     ExchangeChannel(dx, IDC_EDIT_DATA_RED, m_nRed);
     ExchangeChannel(dx, IDC_EDIT_DATA_GREEN, m_nGreen);
     ExchangeChannel(dx, IDC_EDIT_DATA_BLUE, m_nBlue);
-    DDX_Text(dx, IDC_EDIT_DATA_HTML_CODE, m_strHtmlCode);
+    DDX_CodeText(dx, IDC_EDIT_DATA_HTML_CODE, m_strHtmlCode);
     DDV_MaxChars(dx, m_strHtmlCode, kHtmlCodeMaxBytes);
 }
 

@@ -36,13 +36,13 @@ constinit const CCmdMap CHexConvDlg::s_map{s_entries, &CDialog::s_map};
 CHexConvDlg::CHexConvDlg(CWnd* pParent) : CDialog(IDD_HEX_CONV, pParent) {}
 
 void CHexConvDlg::DoDataExchange(CDataExchange& dx) {
-    DDX_Text(dx, IDC_EDIT_HEX_RED, m_strHexRed);
+    DDX_CodeText(dx, IDC_EDIT_HEX_RED, m_strHexRed);
     DDV_MaxChars(dx, m_strHexRed, kHexChannelMaxBytes);
-    DDX_Text(dx, IDC_EDIT_HEX_GREEN, m_strHexGreen);
+    DDX_CodeText(dx, IDC_EDIT_HEX_GREEN, m_strHexGreen);
     DDV_MaxChars(dx, m_strHexGreen, kHexChannelMaxBytes);
-    DDX_Text(dx, IDC_EDIT_HEX_BLUE, m_strHexBlue);
+    DDX_CodeText(dx, IDC_EDIT_HEX_BLUE, m_strHexBlue);
     DDV_MaxChars(dx, m_strHexBlue, kHexChannelMaxBytes);
-    DDX_Text(dx, IDC_EDIT_HEX_HTML_CODE, m_strHtmlCode);
+    DDX_CodeText(dx, IDC_EDIT_HEX_HTML_CODE, m_strHtmlCode);
     DDV_MaxChars(dx, m_strHtmlCode, kHtmlCodeMaxBytes);
     DDX_Text(dx, IDC_STATIC_DEC_RED, m_strDecRed);
     DDX_Text(dx, IDC_STATIC_DEC_GREEN, m_strDecGreen);

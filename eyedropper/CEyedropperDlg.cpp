@@ -2,6 +2,7 @@
 
 #include "eyedropper/CMagnifierDlg.h"
 #include "eyedropper/MagnifierMathWindow.h"
+#include "framework/AppText.h"
 #include "framework/CDC.h"
 #include "res/resource.h"
 
@@ -16,23 +17,15 @@ CEyedropperDlg::CEyedropperDlg(CWnd* pParent) : CDialog(IDD_EYEDROPPER, pParent)
 
 bool CEyedropperDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    // Over every monitor; the cover's client area and its copy of the screen both start at the
-    // virtual screen's origin.
+    // Over every monitor; the cover's client area starts at the virtual screen's origin.
     const MagnifierBounds screen = VirtualScreenBounds();
     // A window that never paints is not see-through: desktop composition (and Wine) shows it black,
     // and the magnifier would read that black back from the screen. The cover therefore shows the
     // screen as it was, so the user sees and the magnifier reads the very pixels that were there.
-    // Our own windows first finish the paints still pending (the part a closed menu uncovered, the
-    // status bar's idle text), or the copy would keep them stale.
-    ::EnumThreadWindows(::GetCurrentThreadId(), &UpdateNow, 0);
-    {
-        const CClientDC display(nullptr);
-        const CMemoryDC memory = display.CreateCompatibleDC();
-        if (m_bmpScreen.CreateCompatibleBitmap(display.GetSafeHdc(), screen.width, screen.height)) {
-            memory.SelectObject(m_bmpScreen.GetSafeHandle());
-            // CAPTUREBLT takes layered windows along, which a plain copy leaves out.
-            memory.BitBlt(0, 0, screen.width, screen.height, display, screen.x, screen.y, SRCCOPY | CAPTUREBLT);
-        }
+    if (!TakeSnapshots()) {
+        AfxMessageBox(IDS_EYEDROPPER_NO_MEMORY);
+        OnCancel();
+        return true;
     }
     SetWindowPos(HWND_TOPMOST, screen.x, screen.y, screen.width, screen.height, SWP_SHOWWINDOW);
 
@@ -56,10 +49,37 @@ bool CEyedropperDlg::OnEraseBkgnd(HDC) { return true; }
 
 void CEyedropperDlg::OnPaint() {
     const CPaintDC dc(m_hWnd);
-    if (!m_bmpScreen) return;
-    const RECT& area = dc.m_ps.rcPaint;
     const CMemoryDC memory = dc.CreateCompatibleDC();
-    memory.SelectObject(m_bmpScreen.GetSafeHandle());
-    dc.BitBlt(area.left, area.top, area.right - area.left, area.bottom - area.top, memory, area.left, area.top,
-              SRCCOPY);
+    for (const CMonitorSnapshot& snapshot : m_snapshots) {
+        RECT area{};
+        if (::IntersectRect(&area, &snapshot.area, &dc.m_ps.rcPaint) == FALSE) continue;
+        memory.SelectObject(snapshot.bitmap.GetSafeHandle());
+        dc.BitBlt(area.left, area.top, area.right - area.left, area.bottom - area.top, memory,
+                  area.left - snapshot.area.left, area.top - snapshot.area.top, SRCCOPY);
+    }
+}
+
+// One copy for each monitor, not one for the box around them all, which takes in the room
+// between monitors of different sizes. Our own windows first finish the paints still pending (the
+// part a closed menu or tooltip uncovered, the status bar's idle text), or the copy would keep
+// them stale.
+bool CEyedropperDlg::TakeSnapshots() {
+    ::EnumThreadWindows(::GetCurrentThreadId(), &UpdateNow, 0);
+    const MagnifierBounds screen = VirtualScreenBounds();
+    const CClientDC display(nullptr);
+    const CMemoryDC memory = display.CreateCompatibleDC();
+    for (const MagnifierBounds& monitor : AllMonitorBounds()) {
+        CMonitorSnapshot snapshot{{monitor.x - screen.x, monitor.y - screen.y, monitor.x - screen.x + monitor.width,
+                                   monitor.y - screen.y + monitor.height},
+                                  CBitmap()};
+        if (!snapshot.bitmap.CreateCompatibleBitmap(display.GetSafeHdc(), monitor.width, monitor.height)) {
+            m_snapshots.clear();
+            return false;
+        }
+        memory.SelectObject(snapshot.bitmap.GetSafeHandle());
+        // CAPTUREBLT takes layered windows along, which a plain copy leaves out.
+        memory.BitBlt(0, 0, monitor.width, monitor.height, display, monitor.x, monitor.y, SRCCOPY | CAPTUREBLT);
+        m_snapshots.push_back(std::move(snapshot));
+    }
+    return true;
 }

@@ -4,6 +4,8 @@
 #include "framework/CDialog.h"
 #include "framework/CGdiObject.h"
 
+#include <vector>
+
 class CEyedropperDlg : public CDialog {
 public:
     explicit CEyedropperDlg(CWnd* pParent = nullptr);
@@ -17,5 +19,12 @@ protected:
     void OnDpiChanged(UINT dpi, const RECT& suggested) override;
 
 private:
-    CBitmap m_bmpScreen;  // the screen as it was just before the cover came up
+    // Each monitor as it was just before the cover came up; false when memory ran out.
+    bool TakeSnapshots();
+
+    struct CMonitorSnapshot {
+        RECT area;  // in the cover's client coordinates
+        CBitmap bitmap;
+    };
+    std::vector<CMonitorSnapshot> m_snapshots;
 };

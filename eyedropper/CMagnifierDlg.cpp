@@ -19,25 +19,6 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 // is skipped while the cursor stays where it was drawn last.
 POINT s_ptLastDrawn{0, 0};
 
-// ShowCursor counts: show until the count is not negative, whatever it was before, so that the
-// cursor always comes back.
-void ShowCursorAgain() {
-    while (::ShowCursor(TRUE) < 0) {
-    }
-}
-
-// Keeps the cursor out of a screen read: hidden (the count made negative) while it lives.
-class CCursorHidden {
-public:
-    CCursorHidden() {
-        while (::ShowCursor(FALSE) >= 0) {
-        }
-    }
-    CCursorHidden(const CCursorHidden&) = delete;
-    CCursorHidden& operator=(const CCursorHidden&) = delete;
-    ~CCursorHidden() { ShowCursorAgain(); }
-};
-
 POINT CursorPos() {
     POINT cursor{};
     ::GetCursorPos(&cursor);
@@ -54,6 +35,8 @@ bool CMagnifierDlg::OnInitDialog() {
     // It starts at the top-left corner of the monitor the cursor is on.
     const MagnifierBounds monitor = MonitorBoundsAt(CursorPos());
     SetWindowPos(HWND_TOPMOST, monitor.x, monitor.y, kWindowSidePx, kWindowSidePx, SWP_SHOWWINDOW);
+    // Space picks and the arrows move, whatever the input method's state.
+    TakeNoInputMethod(m_hWnd);
     // Captured for the whole run, so that a click anywhere on the screen reaches the magnifier.
     ::SetCapture(m_hWnd);
     ::SetTimer(m_hWnd, kTimerId, kTimerPeriodMs, nullptr);
@@ -99,8 +82,9 @@ void CMagnifierDlg::DrawMagnified(const CPaintDC& dc, POINT cursor) const {
     memory.SelectObject(picture.GetSafeHandle());
     memory.FillSolidRect(0, 0, side, side, kBlack);  // what the screen does not cover stays black
     {
+        // The pointer is never in a read of the screen (desktop composition draws it apart), so
+        // it stays shown: hiding it for each read made it flicker.
         const CClientDC screen(nullptr);
-        const CCursorHidden hidden;
         // Exactly the source's zoomed size: every screen pixel becomes a whole 7 x 7 block. One
         // pixel more would leave the rounding to the platform, and Wine then widens one block to 8,
         // shifting every block right of (or below) it.
@@ -128,7 +112,6 @@ void CMagnifierDlg::OnOK() {
     if (!m_bSampled) {
         const POINT cursor = CursorPos();
         const CClientDC screen(nullptr);
-        const CCursorHidden hidden;
         m_color = screen.GetPixel(cursor.x, cursor.y);
     }
     CDialog::OnOK();
@@ -163,6 +146,5 @@ UINT CMagnifierDlg::OnGetDlgCode() { return DLGC_WANTALLKEYS; }
 void CMagnifierDlg::OnDestroy() {
     CDialog::OnDestroy();
     ::KillTimer(m_hWnd, kTimerId);
-    ShowCursorAgain();  // the cursor comes back even if the run ended while it was hidden
     ::ReleaseCapture();
 }

@@ -8,6 +8,23 @@ MagnifierBounds VirtualScreenBounds() {
             ::GetSystemMetrics(SM_CXVIRTUALSCREEN), ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
+namespace {
+MagnifierBounds BoundsOf(const RECT& whole) {
+    return {whole.left, whole.top, whole.right - whole.left, whole.bottom - whole.top};
+}
+
+BOOL CALLBACK CollectMonitor(HMONITOR, HDC, LPRECT whole, LPARAM lParam) {
+    reinterpret_cast<std::vector<MagnifierBounds>*>(lParam)->push_back(BoundsOf(*whole));
+    return TRUE;
+}
+}  // namespace
+
+std::vector<MagnifierBounds> AllMonitorBounds() {
+    std::vector<MagnifierBounds> monitors;
+    ::EnumDisplayMonitors(nullptr, nullptr, &CollectMonitor, reinterpret_cast<LPARAM>(&monitors));
+    return monitors;
+}
+
 // The monitor's full rectangle, not its work area: the magnifier's corners have always been the
 // screen's own, over the taskbar (it is topmost).
 MagnifierBounds MonitorBoundsAt(POINT point) {
@@ -16,6 +33,5 @@ MagnifierBounds MonitorBoundsAt(POINT point) {
     if (::GetMonitorInfoW(::MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST), &info) == FALSE) {
         return {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};  // the primary
     }
-    const RECT& whole = info.rcMonitor;
-    return {whole.left, whole.top, whole.right - whole.left, whole.bottom - whole.top};
+    return BoundsOf(info.rcMonitor);
 }

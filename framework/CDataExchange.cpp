@@ -6,6 +6,7 @@
 #include "framework/AppText.h"
 #include "framework/CWnd.h"
 #include "framework/CrtNumber.h"
+#include "framework/HalfWidth.h"
 #include "framework/TextFormat.h"
 #include "framework/WideText.h"
 
@@ -38,14 +39,19 @@ void SetControlText(HWND control, const std::wstring& text) {
     if (WindowTextOf(control) != text) ::SetWindowTextW(control, text.c_str());
 }
 
+// A field for a number or a code takes no input method. Full-width digits and letters that come
+// all the same (pasted, another input method) read as the ASCII they stand for.
+std::wstring CodeTextOf(HWND control) { return HalfWidthAscii(WindowTextOf(control)); }
+
 template <class T>
 void ExchangeInteger(CDataExchange& dx, int id, T& value, long minValue, long maxValue) {
     const HWND control = dx.PrepareEditCtrl(id);
     if (!dx.m_bSaveAndValidate) {
+        TakeNoInputMethod(control);
         SetControlText(control, std::to_wstring(value));
         return;
     }
-    const std::optional<long> parsed = ParseDialogInteger(Cp932FromWide(WindowTextOf(control)).value_or(std::string()));
+    const std::optional<long> parsed = ParseDialogInteger(Cp932FromWide(CodeTextOf(control)).value_or(std::string()));
     if (!parsed || *parsed < minValue || *parsed > maxValue) {
         AfxMessageBox(AFX_IDP_PARSE_INT);
         dx.Fail();
@@ -83,11 +89,29 @@ bool DDX_TextIfSpelled(CDataExchange& dx, int id, std::string& value) {
     return true;
 }
 
-void DDX_Text(CDataExchange& dx, int id, std::string& value) {
-    if (DDX_TextIfSpelled(dx, id, value)) return;
+namespace {
+void ReportCharset(CDataExchange& dx) {
     const std::string label = Cp932FromWide(WindowTextOf(::GetWindow(dx.GetLastControl(), GW_HWNDPREV))).value_or("");
     AfxMessageBox(FormatResString(AFX_IDP_PARSE_CHARSET, {FieldNameFromLabel(label)}));
     dx.Fail();
+}
+}  // namespace
+
+void DDX_Text(CDataExchange& dx, int id, std::string& value) {
+    if (!DDX_TextIfSpelled(dx, id, value)) ReportCharset(dx);
+}
+
+void DDX_CodeText(CDataExchange& dx, int id, std::string& value) {
+    const HWND control = dx.PrepareEditCtrl(id);
+    if (!dx.m_bSaveAndValidate) {
+        TakeNoInputMethod(control);
+        SetControlText(control, WideFromCp932(value));
+        return;
+    }
+    std::optional<std::string> text = Cp932FromWide(CodeTextOf(control));
+    if (!text) ReportCharset(dx);
+    dx.SetUndo([&value, old = value] { value = old; });
+    value = std::move(text).value_or(std::string());
 }
 
 void DDX_Radio(CDataExchange& dx, int id, int& value) {

@@ -38,6 +38,8 @@ void DDX_Text(CDataExchange& dx, int id, int& value);
 // A text with a character that code page 932 lacks is refused with a message naming the field
 // (its label); the IfSpelled form leaves the member as it was and returns false instead.
 void DDX_Text(CDataExchange& dx, int id, std::string& value);
+// A hexadecimal or HTML code: no input method, full-width digits and letters read as ASCII.
+void DDX_CodeText(CDataExchange& dx, int id, std::string& value);
 bool DDX_TextIfSpelled(CDataExchange& dx, int id, std::string& value);
 void DDX_Radio(CDataExchange& dx, int id, int& value);
 // A check box: 0 unchecked, 1 checked.

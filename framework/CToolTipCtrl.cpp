@@ -23,6 +23,8 @@ bool CToolTipCtrl::Create(CWnd& owner, DWORD style) {
 
 void CToolTipCtrl::Activate(bool active) const { ::SendMessageW(m_hWnd, TTM_ACTIVATE, active ? TRUE : FALSE, 0); }
 
+void CToolTipCtrl::Pop() const { ::SendMessageW(m_hWnd, TTM_POP, 0, 0); }
+
 bool CToolTipCtrl::AddTool(HWND control, const std::string& text) const {
     TTTOOLINFOW info{};
     info.cbSize = sizeof(info);

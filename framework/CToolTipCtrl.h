@@ -10,6 +10,8 @@ public:
     ~CToolTipCtrl() override;
     bool Create(CWnd& owner, DWORD style = 0);
     void Activate(bool active) const;
+    // Hides the tip shown now, if any.
+    void Pop() const;
     // A tool identified by the control's window, with its text.
     bool AddTool(HWND control, const std::string& text) const;
     // A tool for a rectangle of a window's client area, identified by the window and the id.

@@ -1,6 +1,7 @@
 #include "framework/CWnd.h"
 
 #include <commctrl.h>
+#include <imm.h>
 
 #include <exception>
 #include <new>
@@ -91,6 +92,10 @@ bool CWnd::PreTranslateMessage(MSG&) { return false; }
 // One message for the usual short text: under Wine an edit with an up-down buddy answers each
 // message through the buddy's subclass (window-property look-ups in the server), and the fields
 // are read on every slider step. A text that fills the buffer is read again at its full length.
+// No input context for the window: the Japanese input method, when on, would turn keys into
+// full-width characters and keep Space for itself.
+void TakeNoInputMethod(HWND hWnd) { ::ImmAssociateContextEx(hWnd, nullptr, 0); }
+
 std::wstring WindowTextOf(HWND hWnd) {
     wchar_t buffer[kShortTextChars];
     const int shortCopy = ::GetWindowTextW(hWnd, buffer, kShortTextChars);

@@ -25,6 +25,8 @@ constexpr CCmdEntry MapNotify(unsigned id, unsigned code) {
 
 // Any window's text, whole, as Windows holds it.
 std::wstring WindowTextOf(HWND hWnd);
+// The window takes its keys without the input method, whatever the method's state.
+void TakeNoInputMethod(HWND hWnd);
 
 class CWnd : public CCmdTarget {
 public:

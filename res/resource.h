@@ -46,6 +46,7 @@
 #define IDS_OUT_OF_MEMORY 61800
 #define IDS_SETTINGS_NOT_SAVED 61801
 #define IDS_CLIPBOARD_NOT_COPIED 61802
+#define IDS_EYEDROPPER_NO_MEMORY 61803
 
 // About box: the two statics that become links.
 #define IDD_ABOUTBOX 100

@@ -16,6 +16,7 @@
 #include "framework/CColorDialog.h"
 #include "framework/CHandle.h"
 #include "framework/CWinApp.h"
+#include "framework/HalfWidth.h"
 #include "framework/Retry.h"
 #include "framework/WideText.h"
 #include "res/resource.h"
@@ -48,8 +49,10 @@ std::optional<std::string> ReadClipboardText() {
     const auto* units = data != nullptr ? static_cast<const wchar_t*>(::GlobalLock(data)) : nullptr;
     if (units == nullptr) return std::nullopt;
     const CScopeExit unlock([data] { ::GlobalUnlock(data); });
-    // Bounded by the block: another program's text without its NUL is not read past the end.
-    return Cp932FromWide(std::wstring_view(units, ::wcsnlen(units, ::GlobalSize(data) / sizeof(wchar_t))));
+    // Bounded by the block: another program's text without its NUL is not read past the end. A
+    // code copied from a Japanese text may be written in full-width characters.
+    return Cp932FromWide(
+        HalfWidthAscii(std::wstring(units, ::wcsnlen(units, ::GlobalSize(data) / sizeof(wchar_t)))));
 }
 
 // Puts the text on the clipboard as Unicode (Windows offers it to others in their code page too);

@@ -177,6 +177,11 @@ RECT HuesmithTest::AskRect(HWND window, UINT message, WPARAM wParam, const RECT&
     return Call(probe::Request::Rect).rect;
 }
 
+bool HuesmithTest::TakesInputMethod(HWND window) {
+    Block().window = window;
+    return Call(probe::Request::InputMethod).inputMethod;
+}
+
 void HuesmithTest::FailWritesAfter(long long bytes) {
     Block().writeBudget = bytes;
     Call(probe::Request::FailWrites);

@@ -112,6 +112,8 @@ protected:
     MenuMarks Menu(int commandId);
     // A window's answer to a message that fills a RECT holding `seed` before.
     RECT AskRect(HWND window, UINT message, WPARAM wParam = 0, const RECT& seed = {});
+    // Whether keys typed into the window go through the input method.
+    bool TakesInputMethod(HWND window);
     // The program's writes take `bytes` more bytes, then fail as on a full disk; negative: room again.
     void FailWritesAfter(long long bytes);
 

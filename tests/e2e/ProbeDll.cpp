@@ -2,6 +2,7 @@
 // program's GUI thread what Wine will not tell another process, and can make the program's file
 // writes fail as on a full disk. The program itself carries no test hooks.
 #include <windows.h>
+#include <imm.h>
 
 #include <algorithm>
 #include <atomic>
@@ -110,6 +111,12 @@ Status Run(Block& block) {
         ::SendMessageW(block.window, block.message, block.wParam, reinterpret_cast<LPARAM>(&block.rect));
         return Status::Done;
     case probe::Request::FailWrites: return FailWrites(block);
+    case probe::Request::InputMethod: {
+        const HIMC context = ::ImmGetContext(block.window);  // of the program's own thread only
+        block.inputMethod = context != nullptr;
+        ::ImmReleaseContext(block.window, context);
+        return Status::Done;
+    }
     }
     return Status::Failed;
 }

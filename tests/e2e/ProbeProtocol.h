@@ -27,6 +27,7 @@ enum class Request : std::uint32_t {
     MenuItem,    // in: id (a command); out: menuState, menuType, after the update handlers ran
     Rect,        // in: window, message, wParam, rect (what the RECT holds before); out: rect
     FailWrites,  // in: writeBudget, bytes the program may still write (negative: no limit)
+    InputMethod,  // in: window; out: inputMethod, whether it has an input context
 };
 
 enum class Status : std::uint32_t { Pending, Done, NotFound, Failed };
@@ -45,6 +46,7 @@ struct Block {
     UINT pendingInput;
     UINT menuState;
     UINT menuType;
+    bool inputMethod;
 };
 
 }  // namespace probe

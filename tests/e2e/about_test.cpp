@@ -67,6 +67,7 @@ TEST_F(AboutTest, TheBoxsLinksAndTheHelpOpenTheirTargetsOrSayWhyNot) {
     HWND box = OpenDialog(ID_APP_ABOUT, kCaption);
     HWND home = ::GetDlgItem(box, IDC_LINK_HOME);
     HWND mail = ::GetDlgItem(box, IDC_LINK_MAIL);
+    EXPECT_FALSE(TakesInputMethod(home) || TakesInputMethod(mail)) << "Space reaches the links past any input method";
     EXPECT_EQ(HoverOver(home, kHomeUrl), kHomeUrl) << "home link's tooltip";
     EXPECT_EQ(HoverOver(mail, kMailUrl), kMailUrl) << "mail link's tooltip: mailto: and the encoded subject";
     Click(Centre(WindowRectOf(home)));

@@ -16,7 +16,8 @@ constexpr int kColourDialogDefine = 719;                // its button that opens
 TEST_F(ColourTest, PasteAppliesTheCodeAndCopyFollowsTheOptions) {
     Start({.settings = "[Option]\r\nPreview=見本\r\nCopy=$\r\nUpperLower=1\r\n"});
     NameSearch("色");
-    for (const char* pasted : {"Colour: ff8000\r\n", "#FF800"}) {  // the second is no code: nothing changes
+    // A full-width code as Japanese text has it; the last is no code: nothing changes.
+    for (const char* pasted : {"＃ｆｆ８０００", "Colour: ff8000\r\n", "#FF800"}) {
         SetClipboardText(pasted);
         PressCtrl('V');
         EXPECT_EQ(Fields(), (Texts{"255", "128", "0"})) << pasted;
@@ -71,6 +72,9 @@ TEST_F(ColourTest, RadiosListSpinTypingSliderInverseAndTheColourDialogSetTheColo
     TypeInto(View(), IDC_EDIT_RED, "300");
     EXPECT_EQ(AnswerMessage(), "0 から 255 までの整数を入力してください。") << "the standard range message";
     EXPECT_EQ(StripBackground(), RGB(30, 255, 255)) << "the colour keeps the last good value";
+    SetFieldText(View(), IDC_EDIT_RED, "２９");  // as the Japanese input method commits digits
+    EXPECT_TRUE(Dialogs().empty() && StripBackground() == RGB(29, 255, 255)) << "full-width digits read as a number";
+    EXPECT_TRUE(!TakesInputMethod(Control(IDC_EDIT_RED)) && TakesInputMethod(Frame())) << "no input method for numbers";
 
     RECT thumb = AskRect(Control(IDC_SLIDER_RED), TBM_GETTHUMBRECT);
     ::MapWindowPoints(Control(IDC_SLIDER_RED), nullptr, reinterpret_cast<POINT*>(&thumb), 2);
@@ -130,7 +134,9 @@ TEST_F(ColourTest, FieldsKeepInStepANegativeOneIsRefusedAndOkAppliesTheColour) {
     SetFieldText(dialog, IDC_EDIT_HEX_HTML_CODE, "#-10a0b");  // a sign has no key here: pasted
     PressButton(dialog, IDOK);
     EXPECT_EQ(AnswerMessage(), "16進数は00からFFまでの値を入力して下さい") << "OK refuses a negative field";
-    TypeInto(dialog, IDC_EDIT_HEX_RED, "FF");
+    SetFieldText(dialog, IDC_EDIT_HEX_RED, "ｆＦ");
+    EXPECT_TRUE(DlgText(dialog, IDC_STATIC_DEC_RED) == "255" && !TakesInputMethod(::GetDlgItem(dialog, IDC_EDIT_HEX_RED)))
+        << "full-width hexadecimal digits read as such; no input method";
     ClickButton(dialog, IDOK);
     EXPECT_TRUE(!DialogOpen("16進数変換") && Fields() == (Texts{"255", "10", "11"}) && Selection() == 3)
         << "OK closes and applies it; 緋色 is nearest";

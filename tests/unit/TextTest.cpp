@@ -8,6 +8,7 @@
 #include "controls/LinkText.h"
 #include "framework/Cp932.h"
 #include "framework/CrtNumber.h"
+#include "framework/HalfWidth.h"
 #include "tests/unit/UnitTest.h"
 
 namespace {
@@ -29,6 +30,11 @@ TEST(Cp932, CompareOrdersCharactersAsNumbers) {
     // The byte after a lead byte that ends the text lies outside it and must not be read.
     EXPECT_LT(Cp932Compare(std::string_view("\x82\xa0", 1), "\x82\xa0"), 0) << "a truncated lead byte: 0x82";
     EXPECT_GT(Cp932Compare("a\x82", "a"), 0) << "a truncated lead byte is still a character";
+}
+
+TEST(HalfWidth, FullWidthAsciiReadsAsAscii) {
+    EXPECT_EQ(HalfWidthAscii(L"＃ｆＦ０９　－＋~"), L"#fF09 -+~") << "digits, letters, signs, the ideographic space";
+    EXPECT_EQ(HalfWidthAscii(L"\xFF00\xFF5F色ｶ"), L"\xFF00\xFF5F色ｶ") << "the range's neighbours, kanji, kana stay";
 }
 
 // Each text as atoi, strtol in base 16 and the dialog's whole-field integer read it.
