@@ -41,7 +41,7 @@ dist:
 	cmake --preset windows && cmake --build --preset windows --target Huesmith
 	scripts/make-dist.sh build/windows build/dist
 
-# Everything built goes, but not the Wine prefix (slow to make again) nor build/run (the user's
+# Everything built goes, but not the Wine prefixes (slow to make again) nor build/run (the user's
 # catalogue and settings).
 clean:
-	[ ! -d build ] || find build -mindepth 1 -maxdepth 1 ! -name wineprefix ! -name run -exec rm -rf {} +
+	[ ! -d build ] || find build -mindepth 1 -maxdepth 1 ! -name 'wineprefix*' ! -name run -exec rm -rf {} +

@@ -25,13 +25,10 @@ constexpr char kHeadingSeparator = '\n';
 
 enum Column { kColumnName, kColumnReading, kColumnRed, kColumnGreen, kColumnBlue };
 
-struct ColumnLayout {
-    int format;
-    int widthPx;
-};
-constexpr ColumnLayout kColumns[kColorEditColumnCount] = {
-    {LVCFMT_LEFT, 120}, {LVCFMT_LEFT, 120}, {LVCFMT_RIGHT, 40}, {LVCFMT_RIGHT, 40}, {LVCFMT_RIGHT, 39},
-};
+constexpr int kColumnFormats[kColorEditColumnCount] = {LVCFMT_LEFT, LVCFMT_LEFT, LVCFMT_RIGHT, LVCFMT_RIGHT,
+                                                       LVCFMT_RIGHT};
+// The share of the list's width each column takes, whatever the scale.
+constexpr int kColumnWeights[kColorEditColumnCount] = {120, 120, 40, 40, 39};
 
 void ExchangeChannel(CDataExchange& dx, int id, short& value) {
     DDX_Text(dx, id, value);
@@ -104,21 +101,27 @@ bool CColorEditDlg::OnInitDialog() {
                        doc.GetCatalogueGreen(i), doc.GetCatalogueBlue(i)});
         }
     }
+    m_list.FitColumns(kColumnWeights);  // beside the scroll bar the rows brought
     for (const CSpinButtonCtrl* spin : {&m_spinBlue, &m_spinGreen, &m_spinRed}) {
         spin->SetRange(kChannelLowest, kChannelHighest);
     }
     m_bModified = 0;
     UpdateTitle();
-    m_rectSwatch = SwatchRectFromFrame(*this, IDC_STATIC_DATA_SWATCH);
     m_bInitialized = 1;
     return true;
+}
+
+// The dialog manager has rescaled the controls by now: the columns follow the list's new width.
+void CColorEditDlg::OnDpiChanged(UINT dpi, const RECT& suggested) {
+    CDialog::OnDpiChanged(dpi, suggested);
+    m_list.FitColumns(kColumnWeights);
 }
 
 void CColorEditDlg::InsertColumns() const {
     const std::string headings = LoadResString(IDS_COLOR_EDIT_HEADINGS);
     for (int column = 0; column < kColorEditColumnCount; ++column) {
         const std::string_view heading = SplitField(headings, kHeadingSeparator, static_cast<std::size_t>(column));
-        m_list.InsertColumn(column, std::string(heading), kColumns[column].format, kColumns[column].widthPx);
+        m_list.InsertColumn(column, std::string(heading), kColumnFormats[column], 0);
     }
 }
 
@@ -161,7 +164,7 @@ void CColorEditDlg::OnChangeBrightness() {
     if (!UpdateData(true)) return;
     m_strHtmlCode = FormatHtmlCode(m_nRed, m_nGreen, m_nBlue);
     UpdateData(false);
-    InvalidateRect(m_rectSwatch, true);
+    InvalidateRect(SwatchRect(), true);
 }
 
 // A typed code sets the three values once it is complete; the code keeps its text as typed.
@@ -174,7 +177,7 @@ void CColorEditDlg::OnChangeHtmlCode() {
     m_nGreen = static_cast<short>(values->green);
     m_nBlue = static_cast<short>(values->blue);
     UpdateData(false);
-    InvalidateRect(m_rectSwatch, true);
+    InvalidateRect(SwatchRect(), true);
 }
 
 bool CColorEditDlg::AcceptEntryFields() const {
@@ -243,7 +246,7 @@ void CColorEditDlg::OnClickList(NMHDR&, LRESULT&) {
     m_nBlue = row.blue;
     m_strHtmlCode = FormatHtmlCode(m_nRed, m_nGreen, m_nBlue);
     UpdateData(false);
-    InvalidateRect(m_rectSwatch, true);
+    InvalidateRect(SwatchRect(), true);
 }
 
 // The rows hold no data of their own to free: one notification for the whole list instead of one
@@ -279,7 +282,7 @@ void CColorEditDlg::SortByColumn(int column, int direction) {
 
 void CColorEditDlg::OnPaint() {
     CPaintDC dc(m_hWnd);
-    PaintSwatch(dc, m_rectSwatch, PackColor(m_nRed, m_nGreen, m_nBlue));
+    PaintSwatch(dc, SwatchRect(), PackColor(m_nRed, m_nGreen, m_nBlue));
 }
 
 // The catalogue becomes the list, top to bottom, and the main window saves it.

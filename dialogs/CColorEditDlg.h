@@ -7,9 +7,11 @@
 #include <vector>
 
 #include "dialogs/ColorEntryRules.h"
+#include "dialogs/ColorSwatch.h"
 #include "framework/CDialog.h"
 #include "framework/CListCtrl.h"
 #include "framework/CSpinButtonCtrl.h"
+#include "res/resource.h"
 
 class CHuesmithDoc;
 
@@ -17,7 +19,6 @@ class CColorEditDlg : public CDialog {
 public:
     explicit CColorEditDlg(CWnd* pParent = nullptr);
 
-    RECT m_rectSwatch{};
     int m_bModified = 0;  // 1 once the list was changed in this run
     CHuesmithDoc* m_pDoc = nullptr;
     // In exchange order, after the list and the up-downs.
@@ -38,9 +39,12 @@ protected:
     void DoDataExchange(CDataExchange& dx) override;
     bool OnInitDialog() override;
     void OnPaint() override;
+    void OnDpiChanged(UINT dpi, const RECT& suggested) override;
     void OnOK() override;
 
 private:
+    // Where the swatch is now: its frame moves when the dialog is rescaled.
+    RECT SwatchRect() const { return SwatchRectFromFrame(*this, IDC_STATIC_DATA_SWATCH); }
     struct ListRow {
         std::string name;
         std::string reading;

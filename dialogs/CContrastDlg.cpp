@@ -19,9 +19,10 @@
 namespace {
 constexpr std::size_t kNearestNameCount = 5;
 constexpr char kHeadingSeparator = '\n';
-constexpr int kColumnWidthsPx[] = {95, 95, 80, 55};
+// The share of the list's width each column takes, whatever the scale.
+constexpr int kColumnWeights[] = {95, 95, 80, 55};
 constexpr int kColumnFormats[] = {LVCFMT_LEFT, LVCFMT_LEFT, LVCFMT_LEFT, LVCFMT_RIGHT};
-constexpr int kSwatchSidePx = 14;
+constexpr int kSwatchSideAtStandardDpiPx = 14;
 // WCAG's normal text is below 18 pt; 18 pt is its "large" text.
 constexpr int kNormalTextPt = 12;
 constexpr int kLargeTextPt = 18;
@@ -35,14 +36,14 @@ std::string CodeOf(HsColor color) { return FormatHtmlCode(RedOf(color), GreenOf(
 std::string VerdictText(bool passes) { return LoadResString(passes ? IDS_CONTRAST_PASS : IDS_CONTRAST_FAIL); }
 
 // A small square of the colour, for the name list's image list.
-void AddSwatch(HIMAGELIST list, HsColor color) {
+void AddSwatch(HIMAGELIST list, int side, HsColor color) {
     const CClientDC screen(nullptr);
     CBitmap bitmap;
-    if (!bitmap.CreateCompatibleBitmap(screen.GetSafeHdc(), kSwatchSidePx, kSwatchSidePx)) return;
+    if (!bitmap.CreateCompatibleBitmap(screen.GetSafeHdc(), side, side)) return;
     {
         const CMemoryDC memory = screen.CreateCompatibleDC();
         memory.SelectObject(bitmap.GetSafeHandle());
-        memory.FillSolidRect(0, 0, kSwatchSidePx, kSwatchSidePx, color);
+        memory.FillSolidRect(0, 0, side, side, color);
     }
     ::ImageList_Add(list, bitmap.GetSafeHandle(), nullptr);
 }
@@ -64,8 +65,6 @@ void CContrastDlg::DoDataExchange(CDataExchange& dx) {
 
 bool CContrastDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    m_rectPair = SwatchRectFromFrame(*this, IDC_STATIC_CONTRAST_PAIR);
-    m_rectSwatch = SwatchRectFromFrame(*this, IDC_STATIC_CONTRAST_SWATCH);
     ShowPair();
     FillNames();
     ShowProposal(IDS_CONTRAST_NO_PROPOSAL);
@@ -93,21 +92,19 @@ void CContrastDlg::ShowPair() const {
 
 void CContrastDlg::FillNames() {
     const std::string headings = LoadResString(IDS_CONTRAST_HEADINGS);
-    for (int column = 0; column < static_cast<int>(std::size(kColumnWidthsPx)); ++column) {
+    for (int column = 0; column < static_cast<int>(std::size(kColumnFormats)); ++column) {
         m_list.InsertColumn(column, std::string(SplitField(headings, kHeadingSeparator, static_cast<std::size_t>(column))),
-                            kColumnFormats[column], kColumnWidthsPx[column]);
+                            kColumnFormats[column], 0);
     }
     m_list.SetExtendedStyle(m_list.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
     const CHuesmithDoc& doc = *m_pDoc;
     m_names = FindNearestNames(doc.GetCatalogue(), RedOf(Adjusted()), GreenOf(Adjusted()), BlueOf(Adjusted()),
                                kNearestNameCount);
-    m_swatches.Attach(::ImageList_Create(kSwatchSidePx, kSwatchSidePx, ILC_COLOR24, kNearestNameCount, 0));
-    ::SendMessageW(m_list.m_hWnd, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(m_swatches.Get()));
+    MakeSwatches(WindowDpi(m_hWnd));
     for (std::size_t i = 0; i < m_names.size(); ++i) {
         const int index = m_names[i].index;
         // The code of the colour the name applies, a channel beyond 0-255 in the file packed too.
         const HsColor color = CatalogueColour(index);
-        AddSwatch(m_swatches.Get(), color);
         const int item = m_list.InsertItem(static_cast<int>(i), doc.GetCatalogueName(index), static_cast<int>(i));
         char distance[32];
         std::snprintf(distance, sizeof(distance), "%.1f", m_names[i].distance);
@@ -115,6 +112,24 @@ void CContrastDlg::FillNames() {
         m_list.SetItemText(item, 2, CodeOf(color));
         m_list.SetItemText(item, 3, distance);
     }
+    m_list.FitColumns(kColumnWeights);
+}
+
+// The names' swatches at the scale's size; the list takes the new ones before the old ones go.
+void CContrastDlg::MakeSwatches(int dpi) {
+    const int side = ::MulDiv(kSwatchSideAtStandardDpiPx, dpi, USER_DEFAULT_SCREEN_DPI);
+    CHandle<HIMAGELIST, &::ImageList_Destroy> swatches(
+        ::ImageList_Create(side, side, ILC_COLOR24, static_cast<int>(kNearestNameCount), 0));
+    for (const NearestName& name : m_names) AddSwatch(swatches.Get(), side, CatalogueColour(name.index));
+    ::SendMessageW(m_list.m_hWnd, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(swatches.Get()));
+    m_swatches = std::move(swatches);
+}
+
+// The dialog manager has rescaled the controls by now: columns and swatches follow.
+void CContrastDlg::OnDpiChanged(UINT dpi, const RECT& suggested) {
+    CDialog::OnDpiChanged(dpi, suggested);
+    MakeSwatches(static_cast<int>(dpi));
+    m_list.FitColumns(kColumnWeights);
 }
 
 void CContrastDlg::ProposeName(int item) {
@@ -145,27 +160,28 @@ void CContrastDlg::ShowProposal(unsigned absentTextId) {
                                      {CodeOf(*m_proposal), FormatContrastRatio(ContrastRatio(*m_proposal, Other()))})
                    : LoadResString(absentTextId);
     SetDlgItemTextA(IDC_STATIC_CONTRAST_PROPOSAL, text);
-    InvalidateRect(m_rectSwatch, true);
+    InvalidateRect(SwatchRect(), true);
 }
 
 void CContrastDlg::OnPaint() {
     CPaintDC dc(m_hWnd);
     PaintPair(dc);
-    if (m_proposal) PaintSwatch(dc, m_rectSwatch, *m_proposal);
+    if (m_proposal) PaintSwatch(dc, SwatchRect(), *m_proposal);
 }
 
 // The preview text in the text colour on the background, at WCAG's normal and large sizes.
 void CContrastDlg::PaintPair(const CDC& dc) const {
-    PaintSwatch(dc, m_rectPair, m_crBack);
+    const RECT pair = SwatchRectFromFrame(*this, IDC_STATIC_CONTRAST_PAIR);
+    PaintSwatch(dc, pair, m_crBack);
     // A long preview text (a settings file may hold any) stays inside the pair's frame. The clip
     // is the pair's alone: the proposal's swatch is painted after it with the same DC.
     const HDC hdc = dc.GetSafeHdc();
     const CScopeExit restore([hdc, saved = ::SaveDC(hdc)] { ::RestoreDC(hdc, saved); });
-    ::IntersectClipRect(hdc, m_rectPair.left, m_rectPair.top, m_rectPair.right, m_rectPair.bottom);
+    ::IntersectClipRect(hdc, pair.left, pair.top, pair.right, pair.bottom);
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(m_crText);
     const int dpi = WindowDpi(m_hWnd);
-    int top = m_rectPair.top + kTextMarginPx / 2;
+    int top = pair.top + kTextMarginPx / 2;
     for (const int points : {kNormalTextPt, kLargeTextPt}) {
         LOGFONTW face{};
         face.lfHeight = -::MulDiv(points, dpi, kPointsPerInch);
@@ -175,7 +191,7 @@ void CContrastDlg::PaintPair(const CDC& dc) const {
         if (!font.CreateFontIndirect(face)) continue;
         // The old font goes back before this one is deleted at the end of the turn.
         const HGDIOBJ old = dc.SelectObject(font.GetSafeHandle());
-        dc.TextOut(m_rectPair.left + kTextMarginPx, top, m_strPreview);
+        dc.TextOut(pair.left + kTextMarginPx, top, m_strPreview);
         dc.SelectObject(old);
         top += -face.lfHeight + kTextMarginPx / 2;
     }

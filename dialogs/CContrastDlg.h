@@ -12,9 +12,11 @@
 
 #include "catalogue/HsColor.h"
 #include "catalogue/NearestNames.h"
+#include "dialogs/ColorSwatch.h"
 #include "framework/CDialog.h"
 #include "framework/CHandle.h"
 #include "framework/CListCtrl.h"
+#include "res/resource.h"
 
 class CHuesmithDoc;
 
@@ -40,8 +42,11 @@ protected:
     void DoDataExchange(CDataExchange& dx) override;
     bool OnInitDialog() override;
     void OnPaint() override;
+    void OnDpiChanged(UINT dpi, const RECT& suggested) override;
 
 private:
+    // Where the swatch is now: its frame moves when the dialog is rescaled.
+    RECT SwatchRect() const { return SwatchRectFromFrame(*this, IDC_STATIC_CONTRAST_SWATCH); }
     void OnUseName();
     void OnDblClkNames(NMHDR& header, LRESULT& result);
     void OnPropose();
@@ -51,6 +56,7 @@ private:
     void ShowPair() const;
     void FillNames();
     void ProposeName(int item);
+    void MakeSwatches(int dpi);
     // The colour of a catalogue entry as choosing it applies it.
     HsColor CatalogueColour(int index) const;
     // Shows the proposal, or `absentTextId`'s text when there is none.
@@ -62,6 +68,4 @@ private:
     CListCtrl m_list;
     std::vector<NearestName> m_names;
     CHandle<HIMAGELIST, &::ImageList_Destroy> m_swatches;  // the list shares it (LVS_SHAREIMAGELISTS)
-    RECT m_rectPair{};
-    RECT m_rectSwatch{};
 };

@@ -51,7 +51,6 @@ void CHexConvDlg::DoDataExchange(CDataExchange& dx) {
 
 bool CHexConvDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    m_rectSwatch = SwatchRectFromFrame(*this, IDC_STATIC_HEX_SWATCH);
     m_bInitialized = 1;
     return true;
 }
@@ -70,7 +69,7 @@ std::string& CHexConvDlg::DecField(ColorChannel channel) {
 // those notifications away from the handlers.
 void CHexConvDlg::ShowAndRepaint() {
     UpdateData(false);
-    InvalidateRect(m_rectSwatch, true);
+    InvalidateRect(SwatchRect(), true);
 }
 
 // The hexadecimal fields keep their text as typed; the code shows the other fields as typed too.
@@ -99,7 +98,7 @@ void CHexConvDlg::OnChangeHtmlCode() {
 // The decimal displays are the swatch's only source.
 void CHexConvDlg::OnPaint() {
     CPaintDC dc(m_hWnd);
-    PaintSwatch(dc, m_rectSwatch, PackColor(LowByteOf(m_strDecRed), LowByteOf(m_strDecGreen), LowByteOf(m_strDecBlue)));
+    PaintSwatch(dc, SwatchRect(), PackColor(LowByteOf(m_strDecRed), LowByteOf(m_strDecGreen), LowByteOf(m_strDecBlue)));
 }
 
 // The caller takes the three hexadecimal fields as the colour: a field that reads as no channel

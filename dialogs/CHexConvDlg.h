@@ -6,7 +6,9 @@
 #include <string>
 
 #include "catalogue/ColorCode.h"
+#include "dialogs/ColorSwatch.h"
 #include "framework/CDialog.h"
+#include "res/resource.h"
 
 class CHexConvDlg : public CDialog {
 public:
@@ -20,7 +22,6 @@ public:
     std::string m_strDecRed;
     std::string m_strDecGreen;
     std::string m_strDecBlue;
-    RECT m_rectSwatch{};
     int m_bInitialized = 0;
 
     static const CCmdMap s_map;
@@ -33,6 +34,8 @@ protected:
     void OnOK() override;
 
 private:
+    // Where the swatch is now: its frame moves when the dialog is rescaled.
+    RECT SwatchRect() const { return SwatchRectFromFrame(*this, IDC_STATIC_HEX_SWATCH); }
     void OnChangeHexRed() { OnHexChanged(ColorChannel::Red); }
     void OnChangeHexGreen() { OnHexChanged(ColorChannel::Green); }
     void OnChangeHexBlue() { OnHexChanged(ColorChannel::Blue); }

@@ -2,6 +2,7 @@
 
 #include "framework/CDataExchange.h"
 #include "framework/CWnd.h"
+#include "framework/ShareWidth.h"
 #include "framework/WideText.h"
 
 void CListCtrl::Attach(HWND dialog, int id) {
@@ -27,6 +28,16 @@ int CListCtrl::InsertColumn(int column, const std::string& heading, int format, 
     info.iSubItem = column;
     return static_cast<int>(
         ::SendMessageW(m_hWnd, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info)));
+}
+
+// The width within the borders and beside a vertical scroll bar, so that no horizontal one comes.
+void CListCtrl::FitColumns(std::span<const int> weights) const {
+    RECT client{};
+    ::GetClientRect(m_hWnd, &client);
+    const std::vector<int> widths = ShareWidth(client.right, weights);
+    for (std::size_t column = 0; column < widths.size(); ++column) {
+        ::SendMessageW(m_hWnd, LVM_SETCOLUMNWIDTH, column, MAKELPARAM(widths[column], 0));
+    }
 }
 
 int CListCtrl::GetItemCount() const { return static_cast<int>(::SendMessageW(m_hWnd, LVM_GETITEMCOUNT, 0, 0)); }

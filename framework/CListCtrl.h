@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,8 @@ public:
 
     // Returns the new column's index, or -1.
     int InsertColumn(int column, const std::string& heading, int format, int width) const;
+    // The columns share the list's width in the proportions of the weights, one per column.
+    void FitColumns(std::span<const int> weights) const;
 
     int GetItemCount() const;
     // Room for this many items, made at once rather than as they are inserted.

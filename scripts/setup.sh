@@ -48,10 +48,27 @@ registry='Windows Registry Editor Version 5.00
 "Default"="1280x1024"
 '
 
+# The same prefix at 144 and 192 DPI (150 % and 200 %) for the layout tests: Wine takes its scale
+# from the registry when its server starts, so each scale has a prefix of its own. A copy of the
+# finished prefix, made again whenever the prefix's settings change.
+scaled_prefixes() {
+  local dpi scaled
+  for dpi in 144 192; do
+    scaled="$WINEPREFIX-$dpi"
+    if [ -f "$scaled/.huesmith-prefix" ] && cmp -s "$stamp" "$scaled/.huesmith-prefix"; then continue; fi
+    echo "setup: the Wine prefix at $dpi DPI"
+    rm -rf "$scaled"
+    cp -a "$WINEPREFIX" "$scaled"
+    sed -i "s/\"LogPixels\"=dword:[0-9a-f]*/\"LogPixels\"=dword:$(printf %08x "$dpi")/" \
+      "$scaled/system.reg" "$scaled/user.reg"
+  done
+}
+
 # The stamp holds a checksum of the settings, so that changing them above re-applies them.
 stamp="$WINEPREFIX/.huesmith-prefix"
 want=$(printf '%s' "$registry" | sha256sum | cut -d' ' -f1)
 if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$want" ]; then
+  scaled_prefixes
   exit 0
 fi
 
@@ -83,3 +100,4 @@ for name in 'ＭＳ ゴシック' 'ＭＳ Ｐゴシック'; do
 done
 wineserver -w
 printf '%s\n' "$want" >"$stamp"
+scaled_prefixes

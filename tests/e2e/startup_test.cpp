@@ -2,6 +2,9 @@
 // file that cannot be opened, the single copy, saved settings applied and written back, the window
 // options with their menu marks, garbage in the settings file and a file that cannot be written.
 #include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <tuple>
 
 #include "tests/e2e/HuesmithTest.h"
 
@@ -122,6 +125,66 @@ TEST_F(StartupTest, GarbageSettingsStillStartOnScreenAndAreWrittenBackAsNumbers)
         EXPECT_EQ(Setting(key).find_first_not_of("-0123456789"), std::string::npos) << key << " written as an integer";
     }
     EXPECT_EQ(Setting("Preview"), preview) << "the long preview whole";
+}
+
+// A child's rectangle in its parent's client coordinates.
+RECT RectIn(HWND parent, HWND child) {
+    RECT r = WindowRectOf(child);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+constexpr COLORREF kOrange = RGB(255, 128, 0);
+
+// Run again at 144 and 192 DPI, each in a Wine prefix of its own (see the CTest file).
+TEST_F(StartupTest, MainWindowAndDialogsLaidOutAtThisScale) {
+    if (const char* dpi = std::getenv("HUESMITH_WINE_DPI")) {
+        ASSERT_EQ(::GetDpiForSystem(), std::stoul(dpi));
+    }
+    Start();
+    SetClipboardText("#FF8000");
+    PressCtrl('V');
+    // Down both sides of the form: the strip starts right under the blue row (closer than the rows
+    // are to each other) and fills the form to its bottom.
+    const auto stripBelowTheBlueRow = [&] {
+        const RECT view = ClientRectOf(View()), green = RectIn(View(), Control(IDC_EDIT_GREEN));
+        const RECT blue = RectIn(View(), Control(IDC_EDIT_BLUE));
+        return std::ranges::all_of(std::array{1L, view.right - 2}, [&](LONG x) {
+            const auto edge = Painted(View(), {x, 0, x + 1, view.bottom});
+            const auto first = std::find(edge.begin(), edge.end(), kOrange);
+            return first - edge.begin() >= blue.bottom && first - edge.begin() <= blue.bottom + blue.top - green.bottom &&
+                   std::all_of(first, edge.end(), [](COLORREF c) { return c == kOrange; });
+        });
+    };
+    // The colour fills most of the frame and nothing of the two pixels around it, once painted.
+    const auto swatchInFrame = [&](HWND dialog, int frameId) {
+        return WaitFor([&] {
+            RECT frame = RectIn(dialog, ::GetDlgItem(dialog, frameId));
+            const int inside = CountOf(Painted(dialog, frame), kOrange);
+            ::InflateRect(&frame, 2, 2);
+            return inside > Width(frame) * Height(frame) / 2 && CountOf(Painted(dialog, frame), kOrange) == inside;
+        });
+    };
+    EXPECT_TRUE(stripBelowTheBlueRow()) << "the strip at start-up";
+    const std::tuple<int, const char*, int, int, int> dialogs[] = {
+        {ID_EDIT_HEX, "16進数変換", IDC_STATIC_HEX_SWATCH, 0, 0},
+        {ID_EDIT_COLOR_DATA, "色データ編集", IDC_STATIC_DATA_SWATCH, IDC_LIST_COLOR_DATA, 5},
+        {ID_TOOL_CONTRAST, "コントラスト", IDC_STATIC_CONTRAST_PAIR, IDC_LIST_CONTRAST_NAMES, 4},
+    };
+    for (const auto& [command, caption, swatch, list, columns] : dialogs) {
+        HWND dialog = OpenDialog(command, caption);
+        EXPECT_TRUE(swatchInFrame(dialog, swatch)) << caption << ": the swatch inside its frame";
+        LRESULT widths = 0;  // the columns share the list's whole width
+        for (int i = 0; i < columns; ++i) widths += Send(::GetDlgItem(dialog, list), LVM_GETCOLUMNWIDTH, i);
+        EXPECT_TRUE(list == 0 || widths == ClientRectOf(::GetDlgItem(dialog, list)).right) << caption << ": the columns";
+        ClickButton(dialog, IDCANCEL);
+    }
+    // Wine cannot move the program to another scale: the change arrives at the same one.
+    const UINT dpi = ::GetDpiForSystem();
+    AskRect(Frame(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), WindowRectOf(Frame()));
+    EXPECT_TRUE(stripBelowTheBlueRow()) << "the strip after a change of scale";
+    EXPECT_EQ(ClientRectOf(View()).bottom, RectIn(Frame(), ::GetDlgItem(Frame(), AFX_IDW_STATUS_BAR)).top)
+        << "the frame holds the form and the bar";
 }
 
 // Held by another program (share 0: not even reading) all through the start, held as the

@@ -4,10 +4,12 @@
 #include <optional>
 #include <tuple>
 #include <span>
+#include <vector>
 
 #include "app/FramePlacement.h"
 #include "catalogue/PreviewStrip.h"
 #include "eyedropper/MagnifierMath.h"
+#include "framework/ShareWidth.h"
 #include "tests/unit/UnitTest.h"
 
 namespace {
@@ -42,6 +44,14 @@ TEST(PreviewStrip, FillsTheBottomOfTheFormAtEveryScale) {
     EXPECT_EQ(PreviewLayoutFor(96, 300, 200), (PreviewLayout{rectPreview, 24})) << "96 DPI: the fixed strip";
     EXPECT_EQ(PreviewLayoutFor(144, 355, 250), (PreviewLayout{{0, 207, 355, 250}, 36})) << "150 %";
     EXPECT_EQ(PreviewLayoutFor(144, 0, 0), (PreviewLayout{{0, 207, 374, 251}, 36})) << "a form not laid out yet";
+}
+
+TEST(ShareWidth, ColumnsFillTheListInTheirProportions) {
+    constexpr int kWeights[] = {95, 95, 80, 55};
+    EXPECT_EQ(ShareWidth(325, kWeights), (std::vector<int>{95, 95, 80, 55})) << "the weights' own total";
+    EXPECT_EQ(ShareWidth(488, kWeights), (std::vector<int>{143, 142, 120, 83})) << "150 %: edges rounded, sum exact";
+    EXPECT_EQ(ShareWidth(7, std::vector<int>{1, 1, 1}), (std::vector<int>{2, 3, 2})) << "no width a pixel off";
+    EXPECT_EQ(ShareWidth(100, std::vector<int>{0, 0}), (std::vector<int>{0, 0})) << "no weight: nothing";
 }
 
 constexpr int kW = 1280;
