@@ -12,19 +12,9 @@ struct PreviewRect {
     friend constexpr bool operator==(const PreviewRect&, const PreviewRect&) = default;
 };
 
-// The strip on a 96-DPI form.
+// The strip on a 96-DPI form, and its font there.
 inline constexpr PreviewRect rectPreview{0, 138, 249, 167};
 inline constexpr int kPreviewFontHeightPx = 24;
-inline constexpr int kStandardDpi = 96;
-
-// A length in 96-DPI pixels at another DPI, rounded to the nearest pixel (halves away from zero, as
-// MulDiv rounds).
-constexpr int ScaleFromStandardDpi(int pixels, int dpi) {
-    const long long scaled = static_cast<long long>(pixels) * dpi;
-    const long long rounded = scaled >= 0 ? (scaled + kStandardDpi / 2) / kStandardDpi
-                                          : -((-scaled + kStandardDpi / 2) / kStandardDpi);
-    return static_cast<int>(rounded);
-}
 
 struct PreviewLayout {
     PreviewRect strip;
@@ -32,19 +22,16 @@ struct PreviewLayout {
     friend constexpr bool operator==(const PreviewLayout&, const PreviewLayout&) = default;
 };
 
-// The strip and its font height on a form of the given client size shown at the given DPI. At
-// 96 DPI the fixed strip. Elsewhere the form grows with its dialog font, which does not scale exactly
-// with the DPI, so the strip's top and font are scaled while its right and bottom edges follow the
-// form's own: it fills the bottom of the form and the text stays centred in it. A form too small to
-// hold the scaled top (not laid out yet) gets the plainly scaled strip.
-constexpr PreviewLayout PreviewLayoutFor(int dpi, int formWidth, int formHeight) {
-    if (dpi <= 0 || dpi == kStandardDpi) return {rectPreview, kPreviewFontHeightPx};
-    const PreviewRect scaled{ScaleFromStandardDpi(rectPreview.left, dpi), ScaleFromStandardDpi(rectPreview.top, dpi),
-                             ScaleFromStandardDpi(rectPreview.right, dpi),
-                             ScaleFromStandardDpi(rectPreview.bottom, dpi)};
-    const int fontHeight = ScaleFromStandardDpi(kPreviewFontHeightPx, dpi);
-    if (formWidth <= scaled.left || formHeight <= scaled.top) return {scaled, fontHeight};
-    return {{scaled.left, scaled.top, formWidth, formHeight}, fontHeight};
+// The strip and its font on a form of the given client size, whose placeholder for the strip the
+// form's own layout put at `placeholder` (at any scale, right below the blue row): the strip starts
+// there and fills the form to its right and bottom edges, and its font keeps its share of the
+// strip's height (24 of 29 pixels on a 96-DPI form). A form not laid out yet, no larger than the
+// placeholder, gets the placeholder itself.
+constexpr PreviewLayout PreviewLayoutFor(const PreviewRect& placeholder, int formWidth, int formHeight) {
+    const bool laidOut = formWidth > placeholder.left && formHeight > placeholder.top;
+    const PreviewRect strip = laidOut ? PreviewRect{placeholder.left, placeholder.top, formWidth, formHeight} : placeholder;
+    const int share = strip.Height() * kPreviewFontHeightPx;
+    return {strip, (share + rectPreview.Height() / 2) / rectPreview.Height()};
 }
 
 struct TextOrigin {

@@ -135,20 +135,36 @@ void CHyperLink::PreSubclassWindow() {
     if (text.empty()) SetWindowTextA(m_strUrl);
 
     if (const auto font = reinterpret_cast<HFONT>(::SendMessageW(m_hWnd, WM_GETFONT, 0, 0)); font != nullptr) {
-        LOGFONTW logFont{};
-        if (::GetObjectW(font, sizeof(logFont), &logFont) != 0) {
-            logFont.lfUnderline = (m_nLinkStyle & HLS_UNDERLINE) != 0 ? TRUE : FALSE;
-            if (m_font.CreateFontIndirect(logFont)) {
-                ::SendMessageW(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.GetSafeHandle()), TRUE);
-            }
-        }
-        SizeToText();
+        TakeFont(font);
     } else {
         m_nLinkStyle &= ~HLS_SIZETOTEXT;
     }
 
     LoadLinkCursor();
     if (m_toolTip.Create(*this)) m_toolTip.AddTool(m_hWnd, m_strUrl, GetClientRect(), kToolId);
+}
+
+// The dialog's font made the link's own (underlined or not), and the text fitted to it.
+void CHyperLink::TakeFont(HFONT font) {
+    LOGFONTW logFont{};
+    CFont linkFont;
+    if (::GetObjectW(font, sizeof(logFont), &logFont) == 0) return;
+    logFont.lfUnderline = (m_nLinkStyle & HLS_UNDERLINE) != 0 ? TRUE : FALSE;
+    if (!linkFont.CreateFontIndirect(logFont)) return;
+    std::swap(m_font, linkFont);  // the old font goes at the end, once the control has the new one
+    ::SendMessageW(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.GetSafeHandle()), TRUE);
+    SizeToText();
+}
+
+// A dialog rescaled for a new DPI hands its controls a font of the new size: the link takes its
+// own version of it.
+LRESULT CHyperLink::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    const auto font = reinterpret_cast<HFONT>(wParam);
+    if (msg == WM_SETFONT && font != nullptr && font != m_font.GetSafeHandle()) {
+        TakeFont(font);
+        return 0;
+    }
+    return CWnd::WindowProc(msg, wParam, lParam);
 }
 
 void CHyperLink::SizeToText() {

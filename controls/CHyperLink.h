@@ -41,9 +41,11 @@ protected:
     void OnMouseLeave() override;
     void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
     LRESULT OnNcHitTest(POINT screenPoint) override;
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void SizeToText();
+    void TakeFont(HFONT font);
     void EndHover();
     void Repaint();
     void RelayToToolTip();

@@ -10,6 +10,13 @@ bool CFormView::Create(CFrameWnd& parent, UINT id, CDocument& document) {
                                            &CWnd::StaticDialogProc, reinterpret_cast<LPARAM>(this));
     if (hWnd == nullptr) return false;
     ::SetWindowLongPtrW(hWnd, GWLP_ID, static_cast<LONG_PTR>(id));
+    // The form lays itself out for a new scale (OnDpiChangedLayout): Windows is told to leave it.
+    using SetBehaviourFn = BOOL(WINAPI*)(HWND, DIALOG_DPI_CHANGE_BEHAVIORS, DIALOG_DPI_CHANGE_BEHAVIORS);
+    if (const auto setBehaviour = reinterpret_cast<SetBehaviourFn>(reinterpret_cast<void*>(
+            ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SetDialogDpiChangeBehavior")))) {
+        setBehaviour(hWnd, DDC_DISABLE_ALL, DDC_DISABLE_ALL);
+    }
+    m_layout.Capture(hWnd, m_nIDTemplate);
     const RECT rect = GetWindowRect();
     m_totalSize = {rect.right - rect.left, rect.bottom - rect.top};
     ShowWindow(SW_SHOW);
@@ -36,27 +43,13 @@ void CFormView::OnActivateView(bool activate) {
     if (target != nullptr) ::SetFocus(target);
 }
 
-void CFormView::OnDpiChangedLayout() {
-    // The template's size in the dialog units of the form's current (rescaled) font.
-    if (const SIZE units = TemplateSizeInDialogUnits(); units.cx > 0 && units.cy > 0) {
-        RECT size{0, 0, units.cx, units.cy};
-        ::MapDialogRect(m_hWnd, &size);
-        m_totalSize = {size.right, size.bottom};
+// Laid out again from the template at the new scale, and the frame fitted around it.
+void CFormView::OnDpiChangedLayout(UINT dpi) {
+    if (const SIZE size = m_layout.Apply(m_hWnd, static_cast<int>(dpi)); size.cx > 0 && size.cy > 0) {
+        m_totalSize = size;
         ResizeParentToFit(false);
     }
     Invalidate(false);
-}
-
-SIZE CFormView::TemplateSizeInDialogUnits() const {
-    const HMODULE module = ::GetModuleHandleW(nullptr);
-    const HRSRC resource = ::FindResourceA(module, MAKEINTRESOURCEA(m_nIDTemplate), RT_DIALOG);
-    const HGLOBAL loaded = resource != nullptr ? ::LoadResource(module, resource) : nullptr;
-    const auto* bytes = static_cast<const BYTE*>(loaded != nullptr ? ::LockResource(loaded) : nullptr);
-    if (bytes == nullptr || ::SizeofResource(module, resource) < 26) return {};
-    const auto word = [bytes](size_t offset) { return static_cast<LONG>(bytes[offset] | bytes[offset + 1] << 8); };
-    // DLGTEMPLATEEX starts with version 1 and signature 0xFFFF; its cx and cy sit at bytes 22 and 24.
-    if (word(0) != 1 || word(2) != 0xFFFF) return {};
-    return {word(22), word(24)};
 }
 
 bool CFormView::PreTranslateMessage(MSG& msg) {

@@ -1,6 +1,7 @@
 // A view built from a dialog template: a child modeless dialog that fills the frame.
 #pragma once
 
+#include "framework/CDialogLayout.h"
 #include "framework/CView.h"
 
 class CFormView : public CView {
@@ -15,7 +16,7 @@ public:
     SIZE GetTotalSize() const { return m_totalSize; }
     // Grows or shrinks the frame so that the view shows the whole form.
     void ResizeParentToFit(bool shrinkOnly);
-    void OnDpiChangedLayout() override;
+    void OnDpiChangedLayout(UINT dpi) override;
     // Remembers the control that has the focus when the frame loses activation, and gives the
     // focus back to it (or to the form's first control) when the frame has it again.
     void OnActivateView(bool activate) override;
@@ -24,10 +25,10 @@ protected:
     void OnDraw(CDC*) override {}
 
 private:
-    SIZE TemplateSizeInDialogUnits() const;
     void RememberFocus();
 
     UINT m_nIDTemplate;
     SIZE m_totalSize{};
+    CDialogLayout m_layout;
     HWND m_hWndFocus = nullptr;  // the control that had the focus last
 };

@@ -5,6 +5,7 @@
 #include "framework/CDocument.h"
 #include "framework/CView.h"
 #include "framework/CWinApp.h"
+#include "framework/Dpi.h"
 #include "framework/TextFormat.h"
 #include "framework/WideText.h"
 
@@ -75,10 +76,19 @@ bool CFrameWnd::LoadFrame(UINT idResource, CDocument& document) {
         if (create.hMenu != nullptr) ::DestroyMenu(create.hMenu);
         return false;
     }
-    const auto smallIcon = static_cast<HICON>(::LoadImageW(instance, resource, IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
-                                                           ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-    if (smallIcon != nullptr) ::SendMessageW(hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
+    SetSmallIcon(WindowDpi(hWnd));
     return true;
+}
+
+// The caption's icon drawn for the scale's size, not stretched from another.
+void CFrameWnd::SetSmallIcon(int dpi) {
+    const int width = SystemMetricForDpi(SM_CXSMICON, dpi);
+    const int height = SystemMetricForDpi(SM_CYSMICON, dpi);
+    CHandle<HICON, &::DestroyIcon> icon(static_cast<HICON>(
+        ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nIDResource), IMAGE_ICON, width, height, 0)));
+    if (!icon) return;
+    ::SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon.Get()));
+    m_smallIcon = std::move(icon);  // the old one goes once the caption has the new one
 }
 
 int CFrameWnd::OnCreate(CREATESTRUCTW& create) {
@@ -242,11 +252,15 @@ void CFrameWnd::OnMenuSelect(UINT itemId, UINT flags, HMENU menu) {
 
 void CFrameWnd::OnExitMenuLoop(bool) { SetMessageText(AFX_IDS_IDLEMESSAGE); }
 
-void CFrameWnd::OnDpiChanged(UINT, const RECT& suggested) {
+// The frame takes the place Windows suggests, the caption's icon and the bar's font their sizes
+// at the new scale, and the view lays itself out again; the frame then fits around it.
+void CFrameWnd::OnDpiChanged(UINT dpi, const RECT& suggested) {
     SetWindowPos(nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    // By now Windows has rescaled the form from its template; the frame fits itself around it.
-    if (m_pView != nullptr) m_pView->OnDpiChangedLayout();
+    SetSmallIcon(static_cast<int>(dpi));
+    if (CStatusBar* bar = GetStatusBar(); bar != nullptr) bar->SetFontForDpi(static_cast<int>(dpi));
+    RecalcLayout();
+    if (m_pView != nullptr) m_pView->OnDpiChangedLayout(dpi);
 }
 
 void CFrameWnd::OnUpdateControlBarMenu(CCmdUI& ui) {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "framework/CHandle.h"
 #include "framework/CStatusBar.h"
 #include "framework/CView.h"
 #include "framework/CWnd.h"
@@ -77,8 +78,10 @@ protected:
 private:
     static const CCmdEntry s_entries[];
     static const wchar_t* RegisterFrameClass(HICON icon);
+    void SetSmallIcon(int dpi);
     std::unique_ptr<CView> m_pView;
     CDocument* m_pDocument = nullptr;
     HACCEL m_hAccelTable = nullptr;  // resource: freed with the module
     UINT m_nIDResource = 0;
+    CHandle<HICON, &::DestroyIcon> m_smallIcon;
 };

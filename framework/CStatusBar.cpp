@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "framework/AppText.h"
+#include "framework/Dpi.h"
 #include "framework/WideText.h"
 
 namespace {
@@ -16,8 +17,19 @@ bool CStatusBar::Create(CWnd& parent, DWORD style, UINT id) {
                                         ::GetModuleHandleW(nullptr), nullptr);
     if (hWnd == nullptr) return false;
     Attach(hWnd);
+    SetFontForDpi(WindowDpi(parent.m_hWnd));
     SetPaneText(LoadResString(AFX_IDS_IDLEMESSAGE));
     return true;
+}
+
+void CStatusBar::SetFontForDpi(int dpi) {
+    const std::optional<LOGFONTW> face = StatusFontForDpi(dpi);
+    CFont font;
+    if (!face || !font.CreateFontIndirect(*face)) return;
+    ::SendMessageW(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.GetSafeHandle()), TRUE);
+    // A status bar sizes itself to its font when its parent next lays it out (WM_SIZE).
+    ::SendMessageW(m_hWnd, WM_SIZE, 0, 0);
+    m_font = std::move(font);
 }
 
 bool CStatusBar::SetIndicators(const UINT* ids, int count) {

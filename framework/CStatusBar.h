@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "framework/CGdiObject.h"
 #include "framework/CWnd.h"
 
 class CStatusBar : public CWnd {
@@ -12,4 +13,9 @@ public:
     bool SetIndicators(const UINT* ids, int count);
     void SetPaneText(const std::string& text);
     int GetHeight() const;
+    // The user's status font at the scale; the bar takes its height from it.
+    void SetFontForDpi(int dpi);
+
+private:
+    CFont m_font;
 };

@@ -14,7 +14,7 @@ public:
     virtual void OnInitialUpdate() {}
     virtual void OnDraw(CDC* pDC) = 0;
     // The frame moved to a monitor of another DPI and took its suggested size.
-    virtual void OnDpiChangedLayout() { Invalidate(false); }
+    virtual void OnDpiChangedLayout(UINT) { Invalidate(false); }
     // The frame is being activated (the view takes the keyboard focus) or deactivated.
     virtual void OnActivateView(bool activate) { (void)activate; }
 

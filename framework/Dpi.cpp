@@ -3,21 +3,47 @@
 #include "framework/CDC.h"
 
 namespace {
-using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+// The functions "for a DPI" came with Windows 10 1607: looked up, so that the program still starts
+// where they are missing and then works at the system DPI.
+template <class Function>
+Function User32Function(const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), name)));
+}
 
-// GetDpiForWindow came with Windows 10 1607: looked up, so the program still starts where it is
-// missing and then uses the system DPI.
-GetDpiForWindowFn DpiForWindowFunction() {
-    static const auto function = reinterpret_cast<GetDpiForWindowFn>(
-        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-    return function;
+int SystemDpi() {
+    const CClientDC screen(nullptr);
+    return ::GetDeviceCaps(screen.GetSafeHdc(), LOGPIXELSY);
 }
 }  // namespace
 
 int WindowDpi(HWND window) {
-    if (const auto dpiForWindow = DpiForWindowFunction(); dpiForWindow && window) {
-        if (const UINT dpi = dpiForWindow(window)) return static_cast<int>(dpi);
+    using Fn = UINT(WINAPI*)(HWND);
+    static const auto forWindow = User32Function<Fn>("GetDpiForWindow");
+    if (forWindow != nullptr && window != nullptr) {
+        if (const UINT dpi = forWindow(window)) return static_cast<int>(dpi);
     }
-    const CClientDC screen(nullptr);
-    return ::GetDeviceCaps(screen.GetSafeHdc(), LOGPIXELSY);
+    return SystemDpi();
+}
+
+int SystemMetricForDpi(int index, int dpi) {
+    using Fn = int(WINAPI*)(int, UINT);
+    static const auto forDpi = User32Function<Fn>("GetSystemMetricsForDpi");
+    if (forDpi != nullptr) return forDpi(index, static_cast<UINT>(dpi));
+    return ::MulDiv(::GetSystemMetrics(index), dpi, SystemDpi());
+}
+
+std::optional<LOGFONTW> StatusFontForDpi(int dpi) {
+    using Fn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
+    static const auto forDpi = User32Function<Fn>("SystemParametersInfoForDpi");
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    if (forDpi != nullptr) {
+        if (forDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, static_cast<UINT>(dpi)) == FALSE) {
+            return std::nullopt;
+        }
+        return metrics.lfStatusFont;
+    }
+    if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0) == FALSE) return std::nullopt;
+    metrics.lfStatusFont.lfHeight = ::MulDiv(metrics.lfStatusFont.lfHeight, dpi, SystemDpi());
+    return metrics.lfStatusFont;
 }

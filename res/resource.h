@@ -20,6 +20,7 @@
 #define IDC_SLIDER_RED 1011
 #define IDC_SLIDER_GREEN 1012
 #define IDC_SLIDER_BLUE 1013
+#define IDC_STATIC_PREVIEW 1161  // hidden: where the preview strip starts
 
 // The program's own commands.
 #define ID_EDIT_HEX 32772

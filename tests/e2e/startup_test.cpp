@@ -179,12 +179,16 @@ TEST_F(StartupTest, MainWindowAndDialogsLaidOutAtThisScale) {
         EXPECT_TRUE(list == 0 || widths == ClientRectOf(::GetDlgItem(dialog, list)).right) << caption << ": the columns";
         ClickButton(dialog, IDCANCEL);
     }
-    // Wine cannot move the program to another scale: the change arrives at the same one.
-    const UINT dpi = ::GetDpiForSystem();
-    AskRect(Frame(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), WindowRectOf(Frame()));
-    EXPECT_TRUE(stripBelowTheBlueRow()) << "the strip after a change of scale";
-    EXPECT_EQ(ClientRectOf(View()).bottom, RectIn(Frame(), ::GetDlgItem(Frame(), AFX_IDW_STATUS_BAR)).top)
-        << "the frame holds the form and the bar";
+    // Wine cannot move the program to another monitor: the change is told to the frame, to half
+    // as much again and back, as Windows tells it (the new scale in wParam).
+    const LONG width = ClientRectOf(View()).right;
+    for (const UINT dpi : {::GetDpiForSystem() * 3 / 2, ::GetDpiForSystem()}) {
+        AskRect(Frame(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), WindowRectOf(Frame()));
+        EXPECT_EQ(ClientRectOf(View()).right > width * 5 / 4, dpi > ::GetDpiForSystem()) << dpi << " DPI: the form's size";
+        EXPECT_TRUE(stripBelowTheBlueRow()) << dpi << " DPI: the strip after a change of scale";
+        EXPECT_EQ(ClientRectOf(View()).bottom, RectIn(Frame(), ::GetDlgItem(Frame(), AFX_IDW_STATUS_BAR)).top)
+            << dpi << " DPI: the frame holds the form and the bar";
+    }
 }
 
 // Held by another program (share 0: not even reading) all through the start, held as the

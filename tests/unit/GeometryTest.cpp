@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <tuple>
 #include <span>
@@ -9,6 +11,7 @@
 #include "app/FramePlacement.h"
 #include "catalogue/PreviewStrip.h"
 #include "eyedropper/MagnifierMath.h"
+#include "framework/DialogTemplate.h"
 #include "framework/ShareWidth.h"
 #include "tests/unit/UnitTest.h"
 
@@ -41,9 +44,34 @@ TEST(FramePlacement, SavedPositionsComeBackOnAScreen) {
 // The strip's top and font scale with the DPI; its right and bottom follow the form, which the
 // dialog font does not scale exactly.
 TEST(PreviewStrip, FillsTheBottomOfTheFormAtEveryScale) {
-    EXPECT_EQ(PreviewLayoutFor(96, 300, 200), (PreviewLayout{rectPreview, 24})) << "96 DPI: the fixed strip";
-    EXPECT_EQ(PreviewLayoutFor(144, 355, 250), (PreviewLayout{{0, 207, 355, 250}, 36})) << "150 %";
-    EXPECT_EQ(PreviewLayoutFor(144, 0, 0), (PreviewLayout{{0, 207, 374, 251}, 36})) << "a form not laid out yet";
+    EXPECT_EQ(PreviewLayoutFor(rectPreview, 249, 167), (PreviewLayout{rectPreview, 24})) << "96 DPI: the fixed strip";
+    EXPECT_EQ(PreviewLayoutFor({0, 207, 374, 250}, 374, 250), (PreviewLayout{{0, 207, 374, 250}, 36})) << "150 %";
+    EXPECT_EQ(PreviewLayoutFor({0, 276, 497, 333}, 500, 340), (PreviewLayout{{0, 276, 500, 340}, 53})) << "200 %, filled";
+    EXPECT_EQ(PreviewLayoutFor({0, 207, 374, 250}, 0, 0), (PreviewLayout{{0, 207, 374, 250}, 36})) << "not laid out yet";
+}
+
+// A template as the resource compiler writes it: a font, a control named by an ordinal class and
+// a caption, one by a class name, each starting on a double word.
+TEST(DialogTemplate, ControlsAndFontReadAndMappedAsTheDialogManagerPlacesThem) {
+    const std::vector<std::uint16_t> words = {
+        1, 0xFFFF, 0, 0, 0, 0, 0x00C0, 0x5004, 2, 0, 0, 142, 111,  // DS_SETFONT | DS_CONTROL ...; 2 controls
+        0, 0, 0,                                                   // no menu, class or caption
+        9, 400, 0x8001, u'M', u'S', 0,                            // 9 pt, weight 400, charset 128, "MS"
+        0, 0, 0, 0, 0x0000, 0x5000, 4, 20, 135, 94, 1002, 0, 0xFFFF, 0x0085, 0, 0,  // a combo box, by ordinal
+        0, 0, 0, 0, 0, 0x4000, 0, 92, 142, 19, 1161, 0, u'S', u't', 0, u'x', 0, 2, 7, 7,  // "St", data
+    };
+    std::vector<std::byte> bytes;
+    for (const std::uint16_t w : words) bytes.insert(bytes.end(), {std::byte(w & 0xFF), std::byte(w >> 8)});
+    const auto layout = ParseDialogTemplate(bytes);
+    ASSERT_TRUE(layout.has_value());
+    EXPECT_TRUE(layout->width == 142 && layout->height == 111 && layout->font && layout->font->pointSize == 9 &&
+                layout->font->charset == 128 && layout->font->face == u"MS") << "the dialog and its font";
+    EXPECT_EQ(layout->controls, (std::vector<DialogItemBox>{{4, 20, 135, 94}, {0, 92, 142, 19}})) << "both controls";
+    EXPECT_FALSE(ParseDialogTemplate(std::span(bytes).first(bytes.size() - 6))) << "cut short";
+    // The form's strip placeholder at a 96-DPI font (7 x 12) and at 150 % (10 x 18): the fixed strip,
+    // then the 150 % one; halves round up as MulDiv rounds them.
+    EXPECT_EQ(MapDialogUnits({0, 92, 142, 19}, BaseUnitsOfFont(364, 12)), (DialogItemBox{0, 138, 249, 29}));
+    EXPECT_EQ(MapDialogUnits({0, 92, 142, 19}, BaseUnitsOfFont(520, 18)), (DialogItemBox{0, 207, 355, 43}));
 }
 
 TEST(ShareWidth, ColumnsFillTheListInTheirProportions) {
