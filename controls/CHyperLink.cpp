@@ -5,6 +5,7 @@
 #include "framework/AppText.h"
 #include "framework/CDC.h"
 #include "framework/ShellOpen.h"
+#include "framework/SystemLook.h"
 #include "framework/WideText.h"
 
 HCURSOR CHyperLink::s_hLinkCursor = nullptr;
@@ -220,9 +221,15 @@ void CHyperLink::LoadLinkCursor() {
     if (s_hLinkCursor == nullptr) s_hLinkCursor = ::LoadCursorA(nullptr, IDC_HAND);
 }
 
+// Under a high-contrast theme the theme's link colour, and its selection colour for a link that
+// has the focus or the mouse.
 HBRUSH CHyperLink::CtlColor(HDC dc, UINT) {
     const LinkState state{m_bHover, (m_nLinkStyle & HLS_HOVERCOLOR) != 0, m_bFocus, m_bVisited};
-    ::SetTextColor(dc, LinkTextColor(state));
+    if (HighContrastOn()) {
+        ::SetTextColor(dc, ::GetSysColor(m_bFocus || m_bHover ? COLOR_HIGHLIGHT : COLOR_HOTLIGHT));
+    } else {
+        ::SetTextColor(dc, LinkTextColor(state));
+    }
     ::SetBkMode(dc, TRANSPARENT);
     return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
 }

@@ -263,6 +263,17 @@ void CFrameWnd::OnDpiChanged(UINT dpi, const RECT& suggested) {
     if (m_pView != nullptr) m_pView->OnDpiChangedLayout(dpi);
 }
 
+// Windows tells top-level windows only; the common controls inside want to know too. Everything
+// is painted again in the new colours.
+void CFrameWnd::OnSysColorChange() {
+    Default();
+    ::EnumChildWindows(m_hWnd, [](HWND child, LPARAM) {
+        ::SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+        return TRUE;
+    }, 0);
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 void CFrameWnd::OnUpdateControlBarMenu(CCmdUI& ui) {
     const CStatusBar* bar = GetStatusBar();
     ui.SetCheck(bar != nullptr && bar->HasVisibleStyle() ? 1 : 0);

@@ -337,6 +337,7 @@ LRESULT CWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_EXITMENULOOP: OnExitMenuLoop(wParam != FALSE); return 0;
     case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
+    case WM_SYSCOLORCHANGE: OnSysColorChange(); return 0;
     case WM_COMMAND:
         if (OnCommand(wParam, lParam)) return 0;
         return Default();
@@ -379,6 +380,7 @@ void CWnd::OnInitMenuPopup(HMENU, UINT, bool) { Default(); }
 void CWnd::OnMenuSelect(UINT, UINT, HMENU) { Default(); }
 void CWnd::OnExitMenuLoop(bool) { Default(); }
 void CWnd::OnDpiChanged(UINT, const RECT&) { Default(); }
+void CWnd::OnSysColorChange() { Default(); }
 
 bool CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     const HWND control = reinterpret_cast<HWND>(lParam);

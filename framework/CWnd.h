@@ -149,6 +149,8 @@ protected:
     virtual void OnExitMenuLoop(bool trackPopup);
     // The window moved to a monitor of another DPI; `suggested` is where Windows proposes it goes.
     virtual void OnDpiChanged(UINT dpi, const RECT& suggested);
+    // The system's colours changed (a high-contrast theme switched on or off).
+    virtual void OnSysColorChange();
     // WM_COMMAND: routes to the command maps; drops child notifications under the lockout.
     virtual bool OnCommand(WPARAM wParam, LPARAM lParam);
     virtual bool OnNotify(WPARAM wParam, LPARAM lParam, LRESULT& result);

@@ -10,6 +10,7 @@
 #include "framework/CDataExchange.h"
 #include "framework/CFrameWnd.h"
 #include "framework/CWinApp.h"
+#include "framework/SystemLook.h"
 #include "framework/WideText.h"
 #include "res/resource.h"
 
@@ -116,8 +117,11 @@ void CHuesmithView::OnInitialUpdate() {
 
 void CHuesmithView::OnDraw(CDC* pDC) { GetDocument()->DrawPreview(pDC); }
 
+// The form's beige gives way to the system's colours under a high-contrast theme, whose text
+// colours would not read on it.
 HBRUSH CHuesmithView::OnCtlColor(HDC dc, HWND control, UINT ctlColor) {
     const HBRUSH defaultBrush = CFormView::OnCtlColor(dc, control, ctlColor);
+    if (HighContrastOn()) return defaultBrush;
     switch (ctlColor) {
     case CTLCOLOR_DLG: return m_brushBack.GetSafeHandle();
     case CTLCOLOR_STATIC: ::SetBkMode(dc, TRANSPARENT); return m_brushBack.GetSafeHandle();

@@ -177,6 +177,12 @@ RECT HuesmithTest::AskRect(HWND window, UINT message, WPARAM wParam, const RECT&
     return Call(probe::Request::Rect).rect;
 }
 
+void HuesmithTest::SetHighContrast(bool on) {
+    Block().highContrast = on;
+    Call(probe::Request::HighContrast);
+    Send(m_frame, WM_SYSCOLORCHANGE);
+}
+
 bool HuesmithTest::TakesInputMethod(HWND window) {
     Block().window = window;
     return Call(probe::Request::InputMethod).inputMethod;

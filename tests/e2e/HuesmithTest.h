@@ -112,6 +112,9 @@ protected:
     MenuMarks Menu(int commandId);
     // A window's answer to a message that fills a RECT holding `seed` before.
     RECT AskRect(HWND window, UINT message, WPARAM wParam = 0, const RECT& seed = {});
+    // From now on the program is told that a high-contrast theme is on (or off), and then that the
+    // system's colours changed, as Windows tells it when the user switches the theme.
+    void SetHighContrast(bool on);
     // Whether keys typed into the window go through the input method.
     bool TakesInputMethod(HWND window);
     // The program's writes take `bytes` more bytes, then fail as on a full disk; negative: room again.

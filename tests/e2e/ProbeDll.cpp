@@ -55,19 +55,19 @@ BOOL WINAPI WriteFileUntilFull(HANDLE file, LPCVOID data, DWORD size, LPDWORD wr
     return FALSE;
 }
 
-// The program's import-address-table slot of kernel32's WriteFile.
-ULONG_PTR* WriteFileSlot() {
+// The program's import-address-table slot of a function it imports by name.
+ULONG_PTR* ImportSlot(const char* dllName, const char* functionName) {
     auto* base = reinterpret_cast<BYTE*>(::GetModuleHandleW(nullptr));
     const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
     const DWORD imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
     for (auto* dll = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports); imports && dll->Name; ++dll) {
-        if (::lstrcmpiA(reinterpret_cast<const char*>(base + dll->Name), "kernel32.dll") != 0) continue;
+        if (::lstrcmpiA(reinterpret_cast<const char*>(base + dll->Name), dllName) != 0) continue;
         const auto* names = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + dll->OriginalFirstThunk);
         auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->FirstThunk);
         for (; names->u1.AddressOfData != 0; ++names, ++slots) {
             if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
             const auto* byName = reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
-            if (std::strcmp(reinterpret_cast<const char*>(byName->Name), "WriteFile") == 0) {
+            if (std::strcmp(reinterpret_cast<const char*>(byName->Name), functionName) == 0) {
                 return reinterpret_cast<ULONG_PTR*>(&slots->u1.Function);
             }
         }
@@ -75,23 +75,49 @@ ULONG_PTR* WriteFileSlot() {
     return nullptr;
 }
 
-Status FailWrites(const Block& block) {
-    if (s_realWriteFile == nullptr) {
-        ULONG_PTR* slot = WriteFileSlot();
-        HMODULE self = nullptr;
-        DWORD protection = 0;
-        // The program calls into this DLL after the driver unhooks: it must never be unloaded.
-        if (slot == nullptr ||
-            !::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
-                                  reinterpret_cast<LPCWSTR>(&WriteFileUntilFull), &self) ||
-            !::VirtualProtect(slot, sizeof(*slot), PAGE_READWRITE, &protection)) {
-            return Status::Failed;
-        }
-        s_realWriteFile = reinterpret_cast<WriteFileFunction>(*slot);
-        *slot = reinterpret_cast<ULONG_PTR>(&WriteFileUntilFull);
-        ::VirtualProtect(slot, sizeof(*slot), protection, &protection);
+// Puts `replacement` into the slot once, keeping the real function in `real`. The program calls
+// into this DLL after the driver unhooks: it must never be unloaded.
+template <class Function>
+bool Redirect(const char* dllName, const char* functionName, Function replacement, Function& real) {
+    if (real != nullptr) return true;
+    ULONG_PTR* slot = ImportSlot(dllName, functionName);
+    HMODULE self = nullptr;
+    DWORD protection = 0;
+    if (slot == nullptr ||
+        !::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                              reinterpret_cast<LPCWSTR>(&ImportSlot), &self) ||
+        !::VirtualProtect(slot, sizeof(*slot), PAGE_READWRITE, &protection)) {
+        return false;
     }
+    real = reinterpret_cast<Function>(*slot);
+    *slot = reinterpret_cast<ULONG_PTR>(replacement);
+    ::VirtualProtect(slot, sizeof(*slot), protection, &protection);
+    return true;
+}
+
+Status FailWrites(const Block& block) {
+    if (!Redirect("kernel32.dll", "WriteFile", &WriteFileUntilFull, s_realWriteFile)) return Status::Failed;
     s_bytesLeft = block.writeBudget < 0 ? -1 : block.writeBudget;
+    return Status::Done;
+}
+
+// A high-contrast theme as the program asks for it; every other question goes to Windows.
+using SystemParametersFunction = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT);
+SystemParametersFunction s_realSystemParameters = nullptr;
+std::atomic<bool> s_highContrast{false};
+
+BOOL WINAPI SystemParametersWithContrast(UINT action, UINT size, PVOID data, UINT flags) {
+    if (action != SPI_GETHIGHCONTRAST) return s_realSystemParameters(action, size, data, flags);
+    auto* contrast = static_cast<HIGHCONTRASTW*>(data);
+    contrast->dwFlags = s_highContrast ? HCF_HIGHCONTRASTON : 0;
+    return TRUE;
+}
+
+Status HighContrast(const Block& block) {
+    if (!Redirect("user32.dll", "SystemParametersInfoW", &SystemParametersWithContrast, s_realSystemParameters)) {
+        return Status::Failed;
+    }
+    s_highContrast = block.highContrast;
     return Status::Done;
 }
 
@@ -111,6 +137,7 @@ Status Run(Block& block) {
         ::SendMessageW(block.window, block.message, block.wParam, reinterpret_cast<LPARAM>(&block.rect));
         return Status::Done;
     case probe::Request::FailWrites: return FailWrites(block);
+    case probe::Request::HighContrast: return HighContrast(block);
     case probe::Request::InputMethod: {
         const HIMC context = ::ImmGetContext(block.window);  // of the program's own thread only
         block.inputMethod = context != nullptr;

@@ -28,6 +28,7 @@ enum class Request : std::uint32_t {
     Rect,        // in: window, message, wParam, rect (what the RECT holds before); out: rect
     FailWrites,  // in: writeBudget, bytes the program may still write (negative: no limit)
     InputMethod,  // in: window; out: inputMethod, whether it has an input context
+    HighContrast,  // in: highContrast, what the program is told of the theme from now on
 };
 
 enum class Status : std::uint32_t { Pending, Done, NotFound, Failed };
@@ -47,6 +48,7 @@ struct Block {
     UINT menuState;
     UINT menuType;
     bool inputMethod;
+    bool highContrast;
 };
 
 }  // namespace probe

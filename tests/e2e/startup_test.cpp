@@ -137,7 +137,7 @@ RECT RectIn(HWND parent, HWND child) {
 constexpr COLORREF kOrange = RGB(255, 128, 0);
 
 // Run again at 144 and 192 DPI, each in a Wine prefix of its own (see the CTest file).
-TEST_F(StartupTest, MainWindowAndDialogsLaidOutAtThisScale) {
+TEST_F(StartupTest, MainWindowAndDialogsLaidOutAtThisScaleAndInHighContrast) {
     if (const char* dpi = std::getenv("HUESMITH_WINE_DPI")) {
         ASSERT_EQ(::GetDpiForSystem(), std::stoul(dpi));
     }
@@ -178,6 +178,13 @@ TEST_F(StartupTest, MainWindowAndDialogsLaidOutAtThisScale) {
         for (int i = 0; i < columns; ++i) widths += Send(::GetDlgItem(dialog, list), LVM_GETCOLUMNWIDTH, i);
         EXPECT_TRUE(list == 0 || widths == ClientRectOf(::GetDlgItem(dialog, list)).right) << caption << ": the columns";
         ClickButton(dialog, IDCANCEL);
+    }
+    // The form's own colour gives way to the system's under high contrast; the strip is content.
+    for (const bool contrast : {true, false}) {
+        SetHighContrast(contrast);
+        EXPECT_EQ(Painted(View(), {2, 2, 3, 3})[0], contrast ? ::GetSysColor(COLOR_BTNFACE) : RGB(245, 245, 220))
+            << "high contrast " << contrast << ": the form's background";
+        EXPECT_TRUE(stripBelowTheBlueRow()) << "high contrast " << contrast << ": the strip";
     }
     // Wine cannot move the program to another monitor: the change is told to the frame, to half
     // as much again and back, as Windows tells it (the new scale in wParam).
