@@ -192,7 +192,9 @@ TEST_F(StartupTest, MainWindowAndDialogsLaidOutAtThisScaleAndInHighContrast) {
     for (const UINT dpi : {::GetDpiForSystem() * 3 / 2, ::GetDpiForSystem()}) {
         AskRect(Frame(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), WindowRectOf(Frame()));
         EXPECT_EQ(ClientRectOf(View()).right > width * 5 / 4, dpi > ::GetDpiForSystem()) << dpi << " DPI: the form's size";
-        EXPECT_TRUE(stripBelowTheBlueRow()) << dpi << " DPI: the strip after a change of scale";
+        const RECT spin = RectIn(View(), Control(IDC_SPIN_RED)), field = RectIn(View(), Control(IDC_EDIT_RED));
+        EXPECT_TRUE(stripBelowTheBlueRow() && spin.left <= field.right && field.right < spin.right)
+            << dpi << " DPI: the strip after a change of scale, the spin buttons at their fields' right edges";
         EXPECT_EQ(ClientRectOf(View()).bottom, RectIn(Frame(), ::GetDlgItem(Frame(), AFX_IDW_STATUS_BAR)).top)
             << dpi << " DPI: the frame holds the form and the bar";
     }
