@@ -25,7 +25,7 @@ LOGFONTW PreviewFont(int height) {
 }  // namespace
 
 void CHuesmithDoc::DrawPreview(CDC* pDC) const {
-    // The strip grows with the form on a scaled display; at 96 DPI it is the fixed one.
+    // The strip fills the form below its blue row at whatever scale the form is laid out.
     const PreviewLayout layout = PreviewLayoutOf(::WindowFromDC(pDC->GetSafeHdc()));
     const PreviewRect& strip = layout.strip;
     const int width = strip.Width();

@@ -155,17 +155,25 @@ void CHyperLink::TakeFont(HFONT font) {
     std::swap(m_font, linkFont);  // the old font goes at the end, once the control has the new one
     ::SendMessageW(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.GetSafeHandle()), TRUE);
     SizeToText();
+    if (m_toolTip.m_hWnd != nullptr) m_toolTip.SetToolRect(m_hWnd, kToolId, GetClientRect());
 }
 
-// A dialog rescaled for a new DPI hands its controls a font of the new size: the link takes its
-// own version of it.
+// A dialog rescaled for a new DPI gives its controls a font of the new size: sent to the link, or
+// only kept by the dialog (the link has a font of its own), which it does once its own handling of
+// the change is over. Either way the link takes its own version of it.
 LRESULT CHyperLink::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     const auto font = reinterpret_cast<HFONT>(wParam);
     if (msg == WM_SETFONT && font != nullptr && font != m_font.GetSafeHandle()) {
         TakeFont(font);
         return 0;
     }
+    if (msg == WM_DPICHANGED_AFTERPARENT) PostRescaled(0);
     return CWnd::WindowProc(msg, wParam, lParam);
+}
+
+void CHyperLink::OnRescaled(UINT) {
+    const auto dialogFont = reinterpret_cast<HFONT>(::SendMessageW(::GetParent(m_hWnd), WM_GETFONT, 0, 0));
+    if (dialogFont != nullptr) TakeFont(dialogFont);
 }
 
 void CHyperLink::SizeToText() {
@@ -221,15 +229,16 @@ void CHyperLink::LoadLinkCursor() {
     if (s_hLinkCursor == nullptr) s_hLinkCursor = ::LoadCursorA(nullptr, IDC_HAND);
 }
 
-// Under a high-contrast theme the theme's link colour, and its selection colour for a link that
-// has the focus or the mouse.
+// Under a high-contrast theme the theme's link colour, and a link that has the focus or the mouse
+// shown as the theme shows a selection.
 HBRUSH CHyperLink::CtlColor(HDC dc, UINT) {
     const LinkState state{m_bHover, (m_nLinkStyle & HLS_HOVERCOLOR) != 0, m_bFocus, m_bVisited};
-    if (HighContrastOn()) {
-        ::SetTextColor(dc, ::GetSysColor(m_bFocus || m_bHover ? COLOR_HIGHLIGHT : COLOR_HOTLIGHT));
-    } else {
-        ::SetTextColor(dc, LinkTextColor(state));
+    if (HighContrastOn() && (m_bFocus || m_bHover)) {
+        ::SetTextColor(dc, ::GetSysColor(COLOR_HIGHLIGHTTEXT));
+        ::SetBkColor(dc, ::GetSysColor(COLOR_HIGHLIGHT));
+        return ::GetSysColorBrush(COLOR_HIGHLIGHT);
     }
+    ::SetTextColor(dc, HighContrastOn() ? ::GetSysColor(COLOR_HOTLIGHT) : LinkTextColor(state));
     ::SetBkMode(dc, TRANSPARENT);
     return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
 }

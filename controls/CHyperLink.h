@@ -42,6 +42,7 @@ protected:
     void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
     LRESULT OnNcHitTest(POINT screenPoint) override;
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void OnRescaled(UINT dpi) override;
 
 private:
     void SizeToText();

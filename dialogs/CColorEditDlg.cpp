@@ -111,11 +111,8 @@ bool CColorEditDlg::OnInitDialog() {
     return true;
 }
 
-// The dialog manager has rescaled the controls by now: the columns follow the list's new width.
-void CColorEditDlg::OnDpiChanged(UINT dpi, const RECT& suggested) {
-    CDialog::OnDpiChanged(dpi, suggested);
-    m_list.FitColumns(kColumnWeights);
-}
+// The columns follow the list's width after a rescale.
+void CColorEditDlg::OnRescaled(UINT) { m_list.FitColumns(kColumnWeights); }
 
 void CColorEditDlg::InsertColumns() const {
     const std::string headings = LoadResString(IDS_COLOR_EDIT_HEADINGS);
@@ -148,9 +145,11 @@ CColorEditDlg::ListRow CColorEditDlg::FieldsAsRow() const {
     return {m_strName, m_strReading, m_nRed, m_nGreen, m_nBlue};
 }
 
+// Rows added or gone may bring or take away the list's scroll bar: the columns fit again.
 void CColorEditDlg::MarkModified() {
     m_bModified = 1;
     UpdateTitle();
+    m_list.FitColumns(kColumnWeights);
 }
 
 void CColorEditDlg::UpdateTitle() const {

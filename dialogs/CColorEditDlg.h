@@ -39,7 +39,7 @@ protected:
     void DoDataExchange(CDataExchange& dx) override;
     bool OnInitDialog() override;
     void OnPaint() override;
-    void OnDpiChanged(UINT dpi, const RECT& suggested) override;
+    void OnRescaled(UINT dpi) override;
     void OnOK() override;
 
 private:

@@ -27,7 +27,7 @@ constexpr int kSwatchSideAtStandardDpiPx = 14;
 constexpr int kNormalTextPt = 12;
 constexpr int kLargeTextPt = 18;
 constexpr int kPointsPerInch = 72;
-constexpr int kTextMarginPx = 6;
+constexpr int kTextMarginAtStandardDpiPx = 6;
 constexpr const wchar_t* kPairFontFace = L"ＭＳ Ｐゴシック";  // the dialogs' own face
 constexpr double kLevelRatios[] = {kAaNormalRatio, kAaaNormalRatio};
 
@@ -125,9 +125,8 @@ void CContrastDlg::MakeSwatches(int dpi) {
     m_swatches = std::move(swatches);
 }
 
-// The dialog manager has rescaled the controls by now: columns and swatches follow.
-void CContrastDlg::OnDpiChanged(UINT dpi, const RECT& suggested) {
-    CDialog::OnDpiChanged(dpi, suggested);
+// Columns and swatches follow the list after a rescale.
+void CContrastDlg::OnRescaled(UINT dpi) {
     MakeSwatches(static_cast<int>(dpi));
     m_list.FitColumns(kColumnWeights);
 }
@@ -181,7 +180,8 @@ void CContrastDlg::PaintPair(const CDC& dc) const {
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(m_crText);
     const int dpi = WindowDpi(m_hWnd);
-    int top = pair.top + kTextMarginPx / 2;
+    const int margin = ::MulDiv(kTextMarginAtStandardDpiPx, dpi, USER_DEFAULT_SCREEN_DPI);
+    int top = pair.top + margin / 2;
     for (const int points : {kNormalTextPt, kLargeTextPt}) {
         LOGFONTW face{};
         face.lfHeight = -::MulDiv(points, dpi, kPointsPerInch);
@@ -191,8 +191,8 @@ void CContrastDlg::PaintPair(const CDC& dc) const {
         if (!font.CreateFontIndirect(face)) continue;
         // The old font goes back before this one is deleted at the end of the turn.
         const HGDIOBJ old = dc.SelectObject(font.GetSafeHandle());
-        dc.TextOut(pair.left + kTextMarginPx, top, m_strPreview);
+        dc.TextOut(pair.left + margin, top, m_strPreview);
         dc.SelectObject(old);
-        top += -face.lfHeight + kTextMarginPx / 2;
+        top += -face.lfHeight + margin / 2;
     }
 }

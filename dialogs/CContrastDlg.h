@@ -42,7 +42,7 @@ protected:
     void DoDataExchange(CDataExchange& dx) override;
     bool OnInitDialog() override;
     void OnPaint() override;
-    void OnDpiChanged(UINT dpi, const RECT& suggested) override;
+    void OnRescaled(UINT dpi) override;
 
 private:
     // Where the swatch is now: its frame moves when the dialog is rescaled.

@@ -2,6 +2,7 @@
 
 #include "dialogs/ModeSwitch.h"
 #include "framework/CDataExchange.h"
+#include "framework/WideText.h"
 #include "res/resource.h"
 
 namespace {
@@ -112,7 +113,8 @@ void CSearchDlg::OnReset() {
 void CSearchDlg::OnBoundChanged(int editId, BoundEnd end, const CSpinButtonCtrl& partner) {
     if (m_bInitialized == 0) return;
     UpdateData(true);
-    if (const auto range = PartnerSpinRange(GetDlgItemTextA(editId), end)) ApplyRange(partner, *range);
+    const std::string text = Cp932FromWide(CodeTextOf(GetDlgItem(editId))).value_or(std::string());
+    if (const auto range = PartnerSpinRange(text, end)) ApplyRange(partner, *range);
 }
 
 void CSearchDlg::OnChangeRedMin() { OnBoundChanged(IDC_EDIT_RED_MIN, BoundEnd::Lower, m_spinRedMax); }

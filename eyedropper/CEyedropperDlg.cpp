@@ -4,12 +4,25 @@
 #include "eyedropper/MagnifierMathWindow.h"
 #include "framework/AppText.h"
 #include "framework/CDC.h"
+#include "framework/CHandle.h"
 #include "res/resource.h"
 
 namespace {
 BOOL CALLBACK UpdateNow(HWND window, LPARAM) {
     ::RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     return TRUE;
+}
+
+// Desktop composition shows our paints only at its next frame; a copy made before would still
+// show what they replaced (a tooltip just put away). Loaded from the system folder alone: the
+// library is no known DLL, and the program's folder may hold a planted one.
+void WaitForComposition() {
+    const CHandle<HMODULE, &::FreeLibrary> dwm(::LoadLibraryExW(L"dwmapi.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+    if (!dwm) return;
+    using FlushFn = HRESULT(WINAPI*)();
+    if (const auto flush = reinterpret_cast<FlushFn>(reinterpret_cast<void*>(::GetProcAddress(dwm.Get(), "DwmFlush")))) {
+        flush();
+    }
 }
 }  // namespace
 
@@ -65,21 +78,25 @@ void CEyedropperDlg::OnPaint() {
 // them stale.
 bool CEyedropperDlg::TakeSnapshots() {
     ::EnumThreadWindows(::GetCurrentThreadId(), &UpdateNow, 0);
+    WaitForComposition();
     const MagnifierBounds screen = VirtualScreenBounds();
+    // Before the DC, which gives each bitmap back before the bitmaps go, also on a failure.
+    std::vector<CMonitorSnapshot> snapshots;
     const CClientDC display(nullptr);
     const CMemoryDC memory = display.CreateCompatibleDC();
     for (const MagnifierBounds& monitor : AllMonitorBounds()) {
-        CMonitorSnapshot snapshot{{monitor.x - screen.x, monitor.y - screen.y, monitor.x - screen.x + monitor.width,
-                                   monitor.y - screen.y + monitor.height},
-                                  CBitmap()};
-        if (!snapshot.bitmap.CreateCompatibleBitmap(display.GetSafeHdc(), monitor.width, monitor.height)) {
-            m_snapshots.clear();
-            return false;
-        }
+        CMonitorSnapshot& snapshot = snapshots.emplace_back(CMonitorSnapshot{
+            {monitor.x - screen.x, monitor.y - screen.y, monitor.x - screen.x + monitor.width,
+             monitor.y - screen.y + monitor.height},
+            CBitmap()});
+        if (!snapshot.bitmap.CreateCompatibleBitmap(display.GetSafeHdc(), monitor.width, monitor.height)) return false;
         memory.SelectObject(snapshot.bitmap.GetSafeHandle());
         // CAPTUREBLT takes layered windows along, which a plain copy leaves out.
-        memory.BitBlt(0, 0, monitor.width, monitor.height, display, monitor.x, monitor.y, SRCCOPY | CAPTUREBLT);
-        m_snapshots.push_back(std::move(snapshot));
+        if (!memory.BitBlt(0, 0, monitor.width, monitor.height, display, monitor.x, monitor.y, SRCCOPY | CAPTUREBLT)) {
+            return false;
+        }
     }
+    if (snapshots.empty()) return false;
+    m_snapshots = std::move(snapshots);
     return true;
 }

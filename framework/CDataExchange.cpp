@@ -6,7 +6,6 @@
 #include "framework/AppText.h"
 #include "framework/CWnd.h"
 #include "framework/CrtNumber.h"
-#include "framework/HalfWidth.h"
 #include "framework/TextFormat.h"
 #include "framework/WideText.h"
 
@@ -39,10 +38,7 @@ void SetControlText(HWND control, const std::wstring& text) {
     if (WindowTextOf(control) != text) ::SetWindowTextW(control, text.c_str());
 }
 
-// A field for a number or a code takes no input method. Full-width digits and letters that come
-// all the same (pasted, another input method) read as the ASCII they stand for.
-std::wstring CodeTextOf(HWND control) { return HalfWidthAscii(WindowTextOf(control)); }
-
+// A field for a number or a code takes no input method; what comes all the same is read as ASCII.
 template <class T>
 void ExchangeInteger(CDataExchange& dx, int id, T& value, long minValue, long maxValue) {
     const HWND control = dx.PrepareEditCtrl(id);
@@ -105,7 +101,8 @@ void DDX_CodeText(CDataExchange& dx, int id, std::string& value) {
     const HWND control = dx.PrepareEditCtrl(id);
     if (!dx.m_bSaveAndValidate) {
         TakeNoInputMethod(control);
-        SetControlText(control, WideFromCp932(value));
+        // A field that reads as the value already (full-width as pasted) keeps its text and caret.
+        if (CodeTextOf(control) != WideFromCp932(value)) SetControlText(control, WideFromCp932(value));
         return;
     }
     std::optional<std::string> text = Cp932FromWide(CodeTextOf(control));

@@ -46,13 +46,17 @@ bool CDialogLayout::Capture(HWND dialog, UINT templateId) {
         controls.push_back(child);
     }
     if (controls.size() != layout->controls.size()) return false;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const int id = layout->controls[i].id;
+        if (id != -1 && ::GetDlgCtrlID(controls[i]) != id) return false;
+    }
     m_template = std::move(*layout);
     m_controls = std::move(controls);
     return true;
 }
 
-SIZE CDialogLayout::Apply(HWND dialog, int dpi) {
-    if (m_controls.empty()) return {};
+bool CDialogLayout::CreateFontAt(int dpi, CFont& font) const {
+    if (m_controls.empty()) return false;
     const DialogTemplateFont& face = *m_template.font;
     LOGFONTW logFont{};
     logFont.lfHeight = -::MulDiv(face.pointSize, dpi, kPointsPerInch);
@@ -60,12 +64,24 @@ SIZE CDialogLayout::Apply(HWND dialog, int dpi) {
     logFont.lfItalic = face.italic ? TRUE : FALSE;
     logFont.lfCharSet = static_cast<BYTE>(face.charset);
     face.face.copy(reinterpret_cast<char16_t*>(logFont.lfFaceName), LF_FACESIZE - 1);
+    return font.CreateFontIndirect(logFont);
+}
+
+SIZE CDialogLayout::SizeAt(HWND dialog, int dpi) const {
     CFont font;
-    if (!font.CreateFontIndirect(logFont)) return {};
+    if (!CreateFontAt(dpi, font)) return {};
+    const DialogItemBox client =
+        MapDialogUnits({0, 0, m_template.width, m_template.height}, MeasureBaseUnits(dialog, font.GetSafeHandle()));
+    return {client.width, client.height};
+}
+
+SIZE CDialogLayout::Apply(HWND dialog, int dpi) {
+    CFont font;
+    if (!CreateFontAt(dpi, font)) return {};
     const DialogBaseUnits base = MeasureBaseUnits(dialog, font.GetSafeHandle());
     const auto handle = reinterpret_cast<WPARAM>(font.GetSafeHandle());
     for (std::size_t i = 0; i < m_controls.size(); ++i) {
-        const DialogItemBox box = MapDialogUnits(m_template.controls[i], base);
+        const DialogItemBox box = MapDialogUnits(m_template.controls[i].box, base);
         ::SetWindowPos(m_controls[i], nullptr, box.x, box.y, box.width, box.height, SWP_NOZORDER | SWP_NOACTIVATE);
         ::SendMessageW(m_controls[i], WM_SETFONT, handle, FALSE);
     }

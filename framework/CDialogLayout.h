@@ -18,8 +18,12 @@ public:
     // Every control placed from the template with the template's font at the DPI; the dialog's
     // client size in pixels, or {0, 0} when nothing was laid out.
     SIZE Apply(HWND dialog, int dpi);
+    // The client size the dialog will have once laid out at the DPI, or {0, 0}.
+    SIZE SizeAt(HWND dialog, int dpi) const;
 
 private:
+    bool CreateFontAt(int dpi, CFont& font) const;
+
     DialogTemplateLayout m_template;
     std::vector<HWND> m_controls;
     CFont m_font;  // the controls' font since the last layout

@@ -10,13 +10,14 @@ bool CFormView::Create(CFrameWnd& parent, UINT id, CDocument& document) {
                                            &CWnd::StaticDialogProc, reinterpret_cast<LPARAM>(this));
     if (hWnd == nullptr) return false;
     ::SetWindowLongPtrW(hWnd, GWLP_ID, static_cast<LONG_PTR>(id));
-    // The form lays itself out for a new scale (OnDpiChangedLayout): Windows is told to leave it.
+    // The form lays itself out for a new scale (OnDpiChangedLayout): Windows is told to leave it,
+    // unless the form cannot (its controls do not pair up with the template's).
     using SetBehaviourFn = BOOL(WINAPI*)(HWND, DIALOG_DPI_CHANGE_BEHAVIORS, DIALOG_DPI_CHANGE_BEHAVIORS);
-    if (const auto setBehaviour = reinterpret_cast<SetBehaviourFn>(reinterpret_cast<void*>(
-            ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SetDialogDpiChangeBehavior")))) {
+    const auto setBehaviour = reinterpret_cast<SetBehaviourFn>(reinterpret_cast<void*>(
+        ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SetDialogDpiChangeBehavior")));
+    if (m_layout.Capture(hWnd, m_nIDTemplate) && setBehaviour != nullptr) {
         setBehaviour(hWnd, DDC_DISABLE_ALL, DDC_DISABLE_ALL);
     }
-    m_layout.Capture(hWnd, m_nIDTemplate);
     const RECT rect = GetWindowRect();
     m_totalSize = {rect.right - rect.left, rect.bottom - rect.top};
     ShowWindow(SW_SHOW);

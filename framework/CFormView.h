@@ -17,6 +17,7 @@ public:
     // Grows or shrinks the frame so that the view shows the whole form.
     void ResizeParentToFit(bool shrinkOnly);
     void OnDpiChangedLayout(UINT dpi) override;
+    SIZE LayoutSizeAt(UINT dpi) const override { return m_layout.SizeAt(m_hWnd, static_cast<int>(dpi)); }
     // Remembers the control that has the focus when the frame loses activation, and gives the
     // focus back to it (or to the form's first control) when the frame has it again.
     void OnActivateView(bool activate) override;

@@ -263,15 +263,19 @@ void CFrameWnd::OnDpiChanged(UINT dpi, const RECT& suggested) {
     if (m_pView != nullptr) m_pView->OnDpiChangedLayout(dpi);
 }
 
-// Windows tells top-level windows only; the common controls inside want to know too. Everything
-// is painted again in the new colours.
-void CFrameWnd::OnSysColorChange() {
-    Default();
-    ::EnumChildWindows(m_hWnd, [](HWND child, LPARAM) {
-        ::SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
-        return TRUE;
-    }, 0);
-    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+// Windows asks before it moves the frame to a monitor of another scale: the size it will have once
+// the view has laid itself out there (the rest, caption, menu, borders and bar, grows with the
+// scale), so that Windows puts it where it will stay rather than across the monitors' edge.
+bool CFrameWnd::OnGetDpiScaledSize(UINT dpi, SIZE& size) {
+    const SIZE form = m_pView != nullptr ? m_pView->LayoutSizeAt(dpi) : SIZE{};
+    if (form.cx <= 0 || form.cy <= 0) return CWnd::OnGetDpiScaledSize(dpi, size);
+    const RECT frame = GetWindowRect();
+    const RECT view = m_pView->GetWindowRect();
+    const int current = WindowDpi(m_hWnd);
+    const auto newDpi = static_cast<int>(dpi);
+    size.cx = ::MulDiv((frame.right - frame.left) - (view.right - view.left), newDpi, current) + form.cx;
+    size.cy = ::MulDiv((frame.bottom - frame.top) - (view.bottom - view.top), newDpi, current) + form.cy;
+    return true;
 }
 
 void CFrameWnd::OnUpdateControlBarMenu(CCmdUI& ui) {

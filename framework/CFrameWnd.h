@@ -70,7 +70,7 @@ protected:
     void OnMenuSelect(UINT itemId, UINT flags, HMENU menu) override;
     void OnExitMenuLoop(bool trackPopup) override;
     void OnDpiChanged(UINT dpi, const RECT& suggested) override;
-    void OnSysColorChange() override;
+    bool OnGetDpiScaledSize(UINT dpi, SIZE& size) override;
     bool OnCommand(WPARAM wParam, LPARAM lParam) override;
 
     // Runs the update handler of a command; returns the state it asked for.

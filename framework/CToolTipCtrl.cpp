@@ -60,3 +60,12 @@ void CToolTipCtrl::UpdateTipText(const std::string& text, HWND window, UINT_PTR 
 void CToolTipCtrl::RelayEvent(MSG& msg) const {
     if (m_hWnd != nullptr) ::SendMessageW(m_hWnd, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }
+
+void CToolTipCtrl::SetToolRect(HWND window, UINT_PTR id, const RECT& rect) const {
+    TTTOOLINFOW info{};
+    info.cbSize = sizeof(info);
+    info.hwnd = window;
+    info.uId = id;
+    info.rect = rect;
+    ::SendMessageW(m_hWnd, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
+}

@@ -17,6 +17,8 @@ public:
     // A tool for a rectangle of a window's client area, identified by the window and the id.
     bool AddTool(HWND window, const std::string& text, const RECT& rect, UINT_PTR id) const;
     void UpdateTipText(const std::string& text, HWND window, UINT_PTR id) const;
+    // A rectangle tool's new place in its window.
+    void SetToolRect(HWND window, UINT_PTR id, const RECT& rect) const;
     void RelayEvent(MSG& msg) const;
 
 private:

@@ -15,6 +15,8 @@ public:
     virtual void OnDraw(CDC* pDC) = 0;
     // The frame moved to a monitor of another DPI and took its suggested size.
     virtual void OnDpiChangedLayout(UINT) { Invalidate(false); }
+    // The view's size once laid out at the DPI; {0, 0} when it follows the frame instead.
+    virtual SIZE LayoutSizeAt(UINT) const { return {}; }
     // The frame is being activated (the view takes the keyboard focus) or deactivated.
     virtual void OnActivateView(bool activate) { (void)activate; }
 

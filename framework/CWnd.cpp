@@ -11,9 +11,15 @@
 #include "framework/AppText.h"
 #include "framework/CCmdUI.h"
 #include "framework/CDataExchange.h"
+#include "framework/HalfWidth.h"
 #include "framework/WideText.h"
 
 namespace {
+// Posted by a dialog to itself after a change of DPI, so that it can follow the rescale.
+UINT RescaledMessage() {
+    static const UINT message = ::RegisterWindowMessageW(L"Huesmith.Rescaled");
+    return message;
+}
 // The window property that carries a window's object.
 constexpr const wchar_t* kObjectProperty = L"HuesmithCWnd";
 // Our one subclass per control; the object travels as the subclass's reference data.
@@ -92,10 +98,6 @@ bool CWnd::PreTranslateMessage(MSG&) { return false; }
 // One message for the usual short text: under Wine an edit with an up-down buddy answers each
 // message through the buddy's subclass (window-property look-ups in the server), and the fields
 // are read on every slider step. A text that fills the buffer is read again at its full length.
-// No input context for the window: the Japanese input method, when on, would turn keys into
-// full-width characters and keep Space for itself.
-void TakeNoInputMethod(HWND hWnd) { ::ImmAssociateContextEx(hWnd, nullptr, 0); }
-
 std::wstring WindowTextOf(HWND hWnd) {
     wchar_t buffer[kShortTextChars];
     const int shortCopy = ::GetWindowTextW(hWnd, buffer, kShortTextChars);
@@ -107,6 +109,13 @@ std::wstring WindowTextOf(HWND hWnd) {
     text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
     return text;
 }
+
+// Full-width forms come from a paste or another input method: a Japanese one commits "１２８".
+std::wstring CodeTextOf(HWND hWnd) { return HalfWidthAscii(WindowTextOf(hWnd)); }
+
+// No input context for the window: the Japanese input method, when on, would turn keys into
+// full-width characters and keep Space for itself.
+void TakeNoInputMethod(HWND hWnd) { ::ImmAssociateContextEx(hWnd, nullptr, 0); }
 
 // Texts the program reads this way are its own (captions, links, numbers): code page 932 spells
 // them, and a character it cannot spell reads as nothing rather than as a look-alike.
@@ -278,6 +287,10 @@ bool CWnd::UpdateData(bool saveAndValidate) {
 LRESULT CWnd::Default() { return DefWindowProc(m_nMsg, m_wParam, m_lParam); }
 
 LRESULT CWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == RescaledMessage()) {
+        OnRescaled(HIWORD(wParam));
+        return 0;
+    }
     switch (msg) {
     case WM_CREATE: return OnCreate(*reinterpret_cast<CREATESTRUCTW*>(lParam));
     case WM_CLOSE: OnClose(); return 0;
@@ -336,8 +349,13 @@ LRESULT CWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
         return 0;
     case WM_EXITMENULOOP: OnExitMenuLoop(wParam != FALSE); return 0;
-    case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
+    case WM_DPICHANGED:
+        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        if (m_bIsDialog) PostRescaled(HIWORD(wParam));
+        return 0;
     case WM_SYSCOLORCHANGE: OnSysColorChange(); return 0;
+    case WM_GETDPISCALEDSIZE:
+        return OnGetDpiScaledSize(static_cast<UINT>(wParam), *reinterpret_cast<SIZE*>(lParam)) ? TRUE : FALSE;
     case WM_COMMAND:
         if (OnCommand(wParam, lParam)) return 0;
         return Default();
@@ -380,7 +398,23 @@ void CWnd::OnInitMenuPopup(HMENU, UINT, bool) { Default(); }
 void CWnd::OnMenuSelect(UINT, UINT, HMENU) { Default(); }
 void CWnd::OnExitMenuLoop(bool) { Default(); }
 void CWnd::OnDpiChanged(UINT, const RECT&) { Default(); }
-void CWnd::OnSysColorChange() { Default(); }
+// Windows tells top-level windows only; the common controls inside want to know too. Everything
+// is painted again in the new colours.
+void CWnd::OnSysColorChange() {
+    Default();
+    if ((::GetWindowLongW(m_hWnd, GWL_STYLE) & WS_CHILD) != 0) return;
+    ::EnumChildWindows(m_hWnd, [](HWND child, LPARAM) {
+        ::SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+        return TRUE;
+    }, 0);
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+bool CWnd::OnGetDpiScaledSize(UINT, SIZE&) { return Default() != FALSE; }
+
+void CWnd::OnRescaled(UINT) {}
+
+void CWnd::PostRescaled(UINT dpi) const { ::PostMessageW(m_hWnd, RescaledMessage(), MAKEWPARAM(dpi, dpi), 0); }
 
 bool CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     const HWND control = reinterpret_cast<HWND>(lParam);

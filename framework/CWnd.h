@@ -25,6 +25,8 @@ constexpr CCmdEntry MapNotify(unsigned id, unsigned code) {
 
 // Any window's text, whole, as Windows holds it.
 std::wstring WindowTextOf(HWND hWnd);
+// A number's or a code's field: its text with full-width digits and letters read as ASCII.
+std::wstring CodeTextOf(HWND hWnd);
 // The window takes its keys without the input method, whatever the method's state.
 void TakeNoInputMethod(HWND hWnd);
 
@@ -149,8 +151,14 @@ protected:
     virtual void OnExitMenuLoop(bool trackPopup);
     // The window moved to a monitor of another DPI; `suggested` is where Windows proposes it goes.
     virtual void OnDpiChanged(UINT dpi, const RECT& suggested);
+    // The window's size at a DPI Windows is about to move it to; false leaves it to Windows.
+    virtual bool OnGetDpiScaledSize(UINT dpi, SIZE& size);
     // The system's colours changed (a high-contrast theme switched on or off).
     virtual void OnSysColorChange();
+    // A dialog after the dialog manager rescaled it for a new DPI (it does so only once the dialog's
+    // own handling of the change has returned); a control once it asked with PostRescaled.
+    virtual void OnRescaled(UINT dpi);
+    void PostRescaled(UINT dpi) const;
     // WM_COMMAND: routes to the command maps; drops child notifications under the lockout.
     virtual bool OnCommand(WPARAM wParam, LPARAM lParam);
     virtual bool OnNotify(WPARAM wParam, LPARAM lParam, LRESULT& result);

@@ -8,6 +8,7 @@ constexpr std::uint16_t kExtendedSignature = 0xFFFF;
 constexpr std::uint16_t kOrdinalMark = 0xFFFF;
 constexpr std::uint32_t kSetFont = 0x40;    // DS_SETFONT
 constexpr std::uint32_t kShellFont = 0x48;  // DS_SHELLFONT: DS_SETFONT | DS_FIXEDSYS
+constexpr int kMessageBoxFontSize = 0x7FFF;
 constexpr int kLatinLetters = 26;
 constexpr int kHorizontalUnits = 4;  // dialog units in a horizontal base unit
 constexpr int kVerticalUnits = 8;
@@ -95,9 +96,11 @@ std::optional<DialogTemplateLayout> ParseDialogTemplate(std::span<const std::byt
     reader.SkipNameOrOrdinal();  // menu
     reader.SkipNameOrOrdinal();  // window class
     reader.String();             // caption
-    if ((style & kSetFont) != 0 || (style & kShellFont) == kShellFont) {
+    // A size of 0x7FFF stands for the message-box font, and nothing more of the font follows.
+    const bool setsFont = (style & kSetFont) != 0 || (style & kShellFont) == kShellFont;
+    if (const int size = setsFont ? reader.Word() : kMessageBoxFontSize; size != kMessageBoxFontSize) {
         DialogTemplateFont font;
-        font.pointSize = reader.Word();
+        font.pointSize = size;
         font.weight = reader.Word();
         font.italic = reader.Byte() != 0;
         font.charset = reader.Byte();
@@ -109,8 +112,8 @@ std::optional<DialogTemplateLayout> ParseDialogTemplate(std::span<const std::byt
         reader.DoubleWord();  // help id
         reader.DoubleWord();  // extended style
         reader.DoubleWord();  // style
-        layout.controls.push_back(ReadBox(reader));
-        reader.DoubleWord();         // id
+        const DialogItemBox box = ReadBox(reader);
+        layout.controls.push_back({static_cast<int>(reader.DoubleWord()), box});
         reader.SkipNameOrOrdinal();  // class
         reader.SkipNameOrOrdinal();  // title
         reader.Skip(reader.Word());  // creation data

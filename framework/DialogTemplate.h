@@ -18,6 +18,12 @@ struct DialogItemBox {
     friend constexpr bool operator==(const DialogItemBox&, const DialogItemBox&) = default;
 };
 
+struct DialogControl {
+    int id;  // -1 for a control nothing refers to
+    DialogItemBox box;
+    friend constexpr bool operator==(const DialogControl&, const DialogControl&) = default;
+};
+
 struct DialogTemplateFont {
     int pointSize = 0;
     int weight = 0;
@@ -30,7 +36,7 @@ struct DialogTemplateLayout {
     int width = 0;  // the client area, in dialog units
     int height = 0;
     std::optional<DialogTemplateFont> font;
-    std::vector<DialogItemBox> controls;  // in template order, which is the controls' creation order
+    std::vector<DialogControl> controls;  // in template order, which is the controls' creation order
 };
 
 // Nullopt for bytes that are no extended dialog template or end before it does.

@@ -83,6 +83,10 @@ TEST_F(DataEditorTest, ShowsTheWholeCatalogueSortsAndChangesItAndOnlyOkSavesIt) 
     EXPECT_EQ(Title(), "Huesmith - 2") << "cancel keeps the view's list";
 
     OpenEditor();
+    EXPECT_TRUE(TakesInputMethod(::GetDlgItem(m_dialog, IDC_EDIT_DATA_NAME)) &&
+                !TakesInputMethod(::GetDlgItem(m_dialog, IDC_EDIT_DATA_RED)) &&
+                !TakesInputMethod(::GetDlgItem(m_dialog, IDC_EDIT_DATA_HTML_CODE)))
+        << "names take the input method, numbers and codes do not";
     SetFieldText(m_dialog, IDC_EDIT_DATA_NAME, "若竹色");
     SetFieldText(m_dialog, IDC_EDIT_DATA_READING, "べに");
     ClickButton(m_dialog, IDC_BUTTON_DATA_ADD);

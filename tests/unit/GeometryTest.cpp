@@ -41,8 +41,8 @@ TEST(FramePlacement, SavedPositionsComeBackOnAScreen) {
     }
 }
 
-// The strip's top and font scale with the DPI; its right and bottom follow the form, which the
-// dialog font does not scale exactly.
+// The strip starts at the placeholder the form's layout put below the blue row and fills the form;
+// its font keeps its share of the strip's height.
 TEST(PreviewStrip, FillsTheBottomOfTheFormAtEveryScale) {
     EXPECT_EQ(PreviewLayoutFor(rectPreview, 249, 167), (PreviewLayout{rectPreview, 24})) << "96 DPI: the fixed strip";
     EXPECT_EQ(PreviewLayoutFor({0, 207, 374, 250}, 374, 250), (PreviewLayout{{0, 207, 374, 250}, 36})) << "150 %";
@@ -56,17 +56,20 @@ TEST(DialogTemplate, ControlsAndFontReadAndMappedAsTheDialogManagerPlacesThem) {
     const std::vector<std::uint16_t> words = {
         1, 0xFFFF, 0, 0, 0, 0, 0x00C0, 0x5004, 2, 0, 0, 142, 111,  // DS_SETFONT | DS_CONTROL ...; 2 controls
         0, 0, 0,                                                   // no menu, class or caption
-        9, 400, 0x8001, u'M', u'S', 0,                            // 9 pt, weight 400, charset 128, "MS"
-        0, 0, 0, 0, 0x0000, 0x5000, 4, 20, 135, 94, 1002, 0, 0xFFFF, 0x0085, 0, 0,  // a combo box, by ordinal
-        0, 0, 0, 0, 0, 0x4000, 0, 92, 142, 19, 1161, 0, u'S', u't', 0, u'x', 0, 2, 7, 7,  // "St", data
+        9, 400, 0x8000, u'M', u'S', 0,                            // 9 pt, weight 400, charset 128, "MS"
+        0, 0, 0, 0, 0x0000, 0x5000, 4, 20, 135, 94, 1002, 0, 0xFFFF, 0x0085, u'x', 0, 0,  // ordinal class, "x"
+        0,                                                                                 // padding
+        0, 0, 0, 0, 0, 0x4000, 0, 92, 142, 19, 0xFFFF, 0xFFFF, u'S', u't', 0, 0, 2, 7, 7,  // "St", no title, data
     };
     std::vector<std::byte> bytes;
     for (const std::uint16_t w : words) bytes.insert(bytes.end(), {std::byte(w & 0xFF), std::byte(w >> 8)});
     const auto layout = ParseDialogTemplate(bytes);
     ASSERT_TRUE(layout.has_value());
     EXPECT_TRUE(layout->width == 142 && layout->height == 111 && layout->font && layout->font->pointSize == 9 &&
-                layout->font->charset == 128 && layout->font->face == u"MS") << "the dialog and its font";
-    EXPECT_EQ(layout->controls, (std::vector<DialogItemBox>{{4, 20, 135, 94}, {0, 92, 142, 19}})) << "both controls";
+                !layout->font->italic && layout->font->charset == 128 && layout->font->face == u"MS")
+        << "the dialog and its font";
+    EXPECT_EQ(layout->controls, (std::vector<DialogControl>{{1002, {4, 20, 135, 94}}, {-1, {0, 92, 142, 19}}}))
+        << "both controls, the second after the padding to a double word";
     EXPECT_FALSE(ParseDialogTemplate(std::span(bytes).first(bytes.size() - 6))) << "cut short";
     // The form's strip placeholder at a 96-DPI font (7 x 12) and at 150 % (10 x 18): the fixed strip,
     // then the 150 % one; halves round up as MulDiv rounds them.
