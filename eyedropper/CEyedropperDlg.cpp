@@ -13,6 +13,19 @@ BOOL CALLBACK UpdateNow(HWND window, LPARAM) {
     return TRUE;
 }
 
+// A window just hidden (a tooltip put away) uncovers ours; without desktop composition (Wine on
+// X) the uncovered part is announced by an event that comes a moment later. The paints it brings
+// are made for a short while, and only they: nothing else runs meanwhile.
+void PaintWhatWasUncovered() {
+    constexpr int kRounds = 5;
+    constexpr DWORD kRoundMs = 10;
+    for (int round = 0; round < kRounds; ++round) {
+        MSG msg{};
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT) != FALSE) ::DispatchMessageW(&msg);
+        ::Sleep(kRoundMs);
+    }
+}
+
 // Desktop composition shows our paints only at its next frame; a copy made before would still
 // show what they replaced (a tooltip just put away). Loaded from the system folder alone: the
 // library is no known DLL, and the program's folder may hold a planted one.
@@ -77,6 +90,7 @@ void CEyedropperDlg::OnPaint() {
 // part a closed menu or tooltip uncovered, the status bar's idle text), or the copy would keep
 // them stale.
 bool CEyedropperDlg::TakeSnapshots() {
+    PaintWhatWasUncovered();
     ::EnumThreadWindows(::GetCurrentThreadId(), &UpdateNow, 0);
     WaitForComposition();
     const MagnifierBounds screen = VirtualScreenBounds();
