@@ -102,7 +102,8 @@ void DDX_CodeText(CDataExchange& dx, int id, std::string& value) {
     if (!dx.m_bSaveAndValidate) {
         TakeNoInputMethod(control);
         // A field that reads as the value already (full-width as pasted) keeps its text and caret.
-        if (CodeTextOf(control) != WideFromCp932(value)) SetControlText(control, WideFromCp932(value));
+        const std::wstring spelled = WideFromCp932(value);
+        if (CodeTextOf(control) != spelled) SetControlText(control, spelled);
         return;
     }
     std::optional<std::string> text = Cp932FromWide(CodeTextOf(control));

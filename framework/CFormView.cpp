@@ -1,6 +1,7 @@
 #include "framework/CFormView.h"
 
 #include "framework/CFrameWnd.h"
+#include "framework/Dpi.h"
 
 bool CFormView::Create(CFrameWnd& parent, UINT id, CDocument& document) {
     m_pDocument = &document;
@@ -13,8 +14,7 @@ bool CFormView::Create(CFrameWnd& parent, UINT id, CDocument& document) {
     // The form lays itself out for a new scale (OnDpiChangedLayout): Windows is told to leave it,
     // unless the form cannot (its controls do not pair up with the template's).
     using SetBehaviourFn = BOOL(WINAPI*)(HWND, DIALOG_DPI_CHANGE_BEHAVIORS, DIALOG_DPI_CHANGE_BEHAVIORS);
-    const auto setBehaviour = reinterpret_cast<SetBehaviourFn>(reinterpret_cast<void*>(
-        ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SetDialogDpiChangeBehavior")));
+    const auto setBehaviour = User32Function<SetBehaviourFn>("SetDialogDpiChangeBehavior");
     if (m_layout.Capture(hWnd, m_nIDTemplate) && setBehaviour != nullptr) {
         setBehaviour(hWnd, DDC_DISABLE_ALL, DDC_DISABLE_ALL);
     }

@@ -3,13 +3,6 @@
 #include "framework/CDC.h"
 
 namespace {
-// The functions "for a DPI" came with Windows 10 1607: looked up, so that the program still starts
-// where they are missing and then works at the system DPI.
-template <class Function>
-Function User32Function(const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), name)));
-}
-
 int SystemDpi() {
     const CClientDC screen(nullptr);
     return ::GetDeviceCaps(screen.GetSafeHdc(), LOGPIXELSY);

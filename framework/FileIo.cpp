@@ -28,6 +28,10 @@ constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM 
 constexpr std::chrono::milliseconds kBusyPatience{2000};
 constexpr std::chrono::milliseconds kBusyPause{50};
 
+// Why looking at a file's attributes failed: anything but its absence means something is there
+// (no access, deletion pending).
+bool ThereThoughUnreadable(DWORD error) { return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND; }
+
 // The errors another program's brief hold on the file gives. Access denied counts only while the
 // file is there (a replacement waiting for a handle to close, a deletion pending), never for a
 // name nobody has nor for a read-only file, which stays so.
@@ -39,7 +43,7 @@ bool IsBusyError(DWORD error, const std::wstring& path) {
     case ERROR_ACCESS_DENIED: {
         const DWORD attributes = ::GetFileAttributesW(path.c_str());
         if (attributes != INVALID_FILE_ATTRIBUTES) return (attributes & FILE_ATTRIBUTE_READONLY) == 0;
-        return FileIsThere(path);
+        return ThereThoughUnreadable(::GetLastError());
     }
     default: return false;
     }
@@ -204,9 +208,7 @@ WriteResult WriteFileReplacing(const std::wstring& path, std::string_view bytes)
 }
 
 bool FileIsThere(const std::wstring& path) {
-    if (::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
-    const DWORD error = ::GetLastError();
-    return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
+    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES || ThereThoughUnreadable(::GetLastError());
 }
 
 bool FolderAcceptsNewFiles(const std::wstring& path) {
