@@ -1,5 +1,6 @@
-// The contrast dialog's searches: the five nearest names in a large catalogue, and the nearest
-// readable colour beside the exhaustive search the unit test checks it against.
+// The nearest-name searches: the contrast dialog's five nearest names and the magnifier's readout
+// in a large catalogue, and the nearest readable colour beside the exhaustive search the unit test
+// checks it against.
 #include <benchmark/benchmark.h>
 
 #include <optional>
@@ -11,6 +12,7 @@
 #include "catalogue/ContrastRatio.h"
 #include "catalogue/NearestNames.h"
 #include "catalogue/ReadableColour.h"
+#include "eyedropper/MagnifierReadout.h"
 #include "tests/unit/ReadableColourReference.h"
 
 namespace {
@@ -35,6 +37,20 @@ BENCHMARK(BM_FindNearestNames)
     ->Arg(100'000)
     ->Arg(1'000'000)
     ->Unit(benchmark::kMicrosecond);
+
+// One update of the magnifier's readout for a new pixel: code, nearest name and family.
+void BM_MagnifierReadout(benchmark::State& state) {
+    const auto doc = MakeCatalogue(state.range(0));
+    std::mt19937 rng(kBenchSeed + 3);
+    std::uniform_int_distribution<int> channel(0, 255);
+    constexpr std::string_view kFamilies = "R\nY\nG\nB\nK";
+    for (auto _ : state) {
+        const HsColor pixel = PackColor(static_cast<short>(channel(rng)), static_cast<short>(channel(rng)),
+                                        static_cast<short>(channel(rng)));
+        benchmark::DoNotOptimize(MagnifierReadoutText(*doc, pixel, kFamilies, "-"));
+    }
+}
+BENCHMARK(BM_MagnifierReadout)->Arg(400)->Arg(100'000)->Unit(benchmark::kMicrosecond);
 
 // Edited colour, other colour, level: the dialog's usual cases and its hardest.
 struct ReadablePair {

@@ -2,6 +2,7 @@
 #include <string_view>
 
 #include "catalogue/CHuesmithDoc.h"
+#include "catalogue/CategoryFilter.h"
 #include "catalogue/ColorHls.h"
 #include "framework/Cp932.h"
 
@@ -12,13 +13,6 @@ bool Contains(std::string_view text, std::string_view part) {
 }
 
 bool InRange(short value, short low, short high) { return low <= value && value <= high; }
-
-// A window whose end lies past the top of the hue scale continues from 0, so red can span
-// 901-1000 and 0-90 in one window.
-bool HueInWindow(int hue, int low, int high) {
-    if (high <= kHlsScale) return low <= hue && hue <= high;
-    return (low <= hue && hue <= kHlsScale) || (0 <= hue && hue <= high - kHlsScale);
-}
 
 }  // namespace
 

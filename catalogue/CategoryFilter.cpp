@@ -66,6 +66,24 @@ std::string JoinKanaRows(std::span<const int, kKanaRowCount> rows) {
     return chars;
 }
 
+bool HueInWindow(int hue, int low, int high) {
+    if (high <= kHlsScale) return low <= hue && hue <= high;
+    return (low <= hue && hue <= kHlsScale) || (0 <= hue && hue <= high - kHlsScale);
+}
+
+// The hue windows cover the whole circle between them, so every vivid colour finds its family.
+ColorFamily FamilyOf(short red, short green, short blue) {
+    short hue = 0;
+    short saturation = 0;
+    short lightness = 0;
+    RgbToHls(red, green, blue, hue, saturation, lightness);
+    if (saturation <= kLowSaturationMax) return kFamilyGrey;
+    for (std::size_t family = 0; family < kHueWindows.size(); ++family) {
+        if (HueInWindow(hue, kHueWindows[family].from, kHueWindows[family].to)) return static_cast<ColorFamily>(family);
+    }
+    return kFamilyGrey;
+}
+
 // The window starts empty (1000 to 0) and widens to each ticked family's ends; grey alone
 // instead takes every hue at low saturation.
 FamilyFilterArgs FamilyFilterFor(std::span<const int, kColorFamilyCount> families) {

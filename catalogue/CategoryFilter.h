@@ -35,6 +35,14 @@ bool ChoosesNoneOrAll(std::span<const int> flags);
 // FilterByReading's row characters: the ticked rows' hiragana, joined in row order.
 std::string JoinKanaRows(std::span<const int, kKanaRowCount> rows);
 
+// Whether a hue lies in the window hueLo..hueHi; past 1000 the window continues from 0, so red can
+// span 901-1000 and 0-90 in one window.
+bool HueInWindow(int hue, int low, int high);
+
+// The one family a colour belongs to, by the windows and the saturation limit the family filter
+// uses: black, white and grey below the limit, else the family whose hue window holds its hue.
+ColorFamily FamilyOf(short red, short green, short blue);
+
 // One hue window from the smallest start to the largest end of the ticked families (anything
 // between them included), with the saturation limits the grey family asks for.
 FamilyFilterArgs FamilyFilterFor(std::span<const int, kColorFamilyCount> families);

@@ -39,7 +39,7 @@ void WaitForComposition() {
 }
 }  // namespace
 
-CEyedropperDlg::CEyedropperDlg(CWnd* pParent) : CDialog(IDD_EYEDROPPER, pParent) {}
+CEyedropperDlg::CEyedropperDlg(const CHuesmithDoc& doc, CWnd* pParent) : CDialog(IDD_EYEDROPPER, pParent), m_doc(doc) {}
 
 bool CEyedropperDlg::OnInitDialog() {
     CDialog::OnInitDialog();
@@ -56,7 +56,7 @@ bool CEyedropperDlg::OnInitDialog() {
     SetWindowPos(HWND_TOPMOST, screen.x, screen.y, screen.width, screen.height, SWP_SHOWWINDOW);
 
     // The magnifier runs inside this initialisation; the cover ends with its result.
-    CMagnifierDlg magnifier;
+    CMagnifierDlg magnifier(m_doc);
     if (magnifier.DoModal() == IDOK) {
         m_color = magnifier.m_color;
         OnOK();

@@ -6,9 +6,12 @@
 
 #include <vector>
 
+class CHuesmithDoc;
+
 class CEyedropperDlg : public CDialog {
 public:
-    explicit CEyedropperDlg(CWnd* pParent = nullptr);
+    // The magnifier's readout names pixels from the document's catalogue.
+    explicit CEyedropperDlg(const CHuesmithDoc& doc, CWnd* pParent = nullptr);
 
     COLORREF m_color = 0;  // the picked colour; set only when the run ends with IDOK
 
@@ -26,5 +29,6 @@ private:
         RECT area;  // in the cover's client coordinates
         CBitmap bitmap;
     };
+    const CHuesmithDoc& m_doc;
     std::vector<CMonitorSnapshot> m_snapshots;
 };

@@ -23,6 +23,7 @@ struct MagnifierBounds {
     int y = 0;
     int width = 0;
     int height = 0;
+    friend bool operator==(const MagnifierBounds&, const MagnifierBounds&) = default;
 };
 
 // One stretch from the screen into the magnified picture.
@@ -44,16 +45,23 @@ struct MagnifierStretch {
 // the destination stays black.
 MagnifierStretch ClipMagnifierSource(MagnifierPoint cursor, MagnifierBounds screen, int zoom);
 
+struct MagnifierSize {
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const MagnifierSize&, const MagnifierSize&) = default;
+};
+
 // The magnifier's new top-left corner, now at `current`, for the cursor on `monitor`: the other
-// home corner (top-left or bottom-left of the monitor) when the cursor enters the square of side
-// pixels it occupies, the monitor's top-left when it sits on another monitor; none when it stays.
+// home corner (top-left or bottom-left of the monitor) when the cursor enters the rectangle of
+// `size` it occupies, the monitor's top-left when it sits on another monitor; none when it stays.
 std::optional<MagnifierPoint> MagnifierMoveFor(MagnifierPoint cursor, MagnifierPoint current, MagnifierBounds monitor,
-                                               int side);
+                                               MagnifierSize size);
 
 enum class ArrowKey { Left, Up, Right, Down };
 
-// Where an arrow key puts the cursor on the virtual screen.
-MagnifierPoint ArrowKeyCursor(ArrowKey key, MagnifierPoint cursor, MagnifierBounds screen);
+// Where an arrow key puts the cursor on the virtual screen: `step` pixels on (Shift moves ten), or
+// as far as the edge allows.
+MagnifierPoint ArrowKeyCursor(ArrowKey key, MagnifierPoint cursor, MagnifierBounds screen, int step = 1);
 
 struct MagnifierLine {
     MagnifierPoint from;
@@ -69,3 +77,20 @@ std::array<MagnifierLine, 4> CrossHairLines(int zoom);
 constexpr MagnifierPoint MagnifierSamplePoint(int zoom) {
     return {kMagnifierCursorCell * zoom, kMagnifierCursorCell * zoom};
 }
+
+// The magnifier's client area at a DPI: the picture's shown square (`pictureShown` pixels, what
+// its window's frame leaves of the zoomed square) on top, the readout in the dialog font below it:
+// a swatch of the pixel, four lines of text (code, name, reading, family), its position and the
+// copy's status. Wider than the picture where the font is larger than at 96 DPI, so that a line
+// holds as many characters at any DPI; the picture then sits in the middle.
+struct MagnifierLayout {
+    MagnifierBounds picture;  // the shown square
+    MagnifierBounds swatch;
+    MagnifierBounds text;
+    MagnifierBounds position;
+    MagnifierBounds status;
+    MagnifierSize client;
+    friend bool operator==(const MagnifierLayout&, const MagnifierLayout&) = default;
+};
+inline constexpr int kMagnifierTextLines = 4;
+MagnifierLayout LayOutMagnifier(int pictureShown, int dpi, int lineHeight);

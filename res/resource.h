@@ -145,9 +145,20 @@
 #define IDS_COLOR_EDIT_NO_COMMA 61829
 #define IDS_COLOR_EDIT_HEADINGS 61830
 
-// Eyedropper: the full-screen cover and the magnifier it runs. Neither has controls.
+// Eyedropper: the full-screen cover and the magnifier it runs. The magnifier's readout: code,
+// name, reading and family in one text (read out as one), the pixel's position, a copy's status.
 #define IDD_MAGNIFIER 140
 #define IDD_EYEDROPPER 143
+#define IDC_STATIC_READOUT_TEXT 1162
+#define IDC_STATIC_READOUT_POSITION 1163
+#define IDC_STATIC_READOUT_STATUS 1164
+// The families' names one per line, the name line of an empty catalogue, the position (%1 x, %2 y),
+// a copy's status (%1 the code).
+#define IDS_READOUT_FAMILIES 61850
+#define IDS_READOUT_NO_NAME 61851
+#define IDS_READOUT_POSITION 61852
+#define IDS_READOUT_COPIED 61853
+#define IDS_READOUT_NOT_COPIED 61854
 
 // Options dialog. The case sample sits right of the copy prefix, so the two read as a copied code.
 #define IDD_OPTION 141

@@ -1,8 +1,5 @@
 // The view's colour commands: copy and paste the current colour as a code, the inverse colour, the
 // platform's colour dialog, the options and the help.
-#include <chrono>
-#include <cstring>
-#include <cwchar>
 #include <optional>
 #include <string>
 
@@ -14,68 +11,13 @@
 #include "dialogs/COptionDlg.h"
 #include "framework/AppText.h"
 #include "framework/CColorDialog.h"
-#include "framework/CHandle.h"
+#include "framework/Clipboard.h"
 #include "framework/CWinApp.h"
-#include "framework/HalfWidth.h"
-#include "framework/Retry.h"
-#include "framework/WideText.h"
 #include "res/resource.h"
 #include "view/CHuesmithView.h"
 
 namespace {
 constexpr DWORD kHelpContentsContext = 1;
-
-using CGlobalBlock = CHandle<HGLOBAL, &::GlobalFree>;
-
-// Clipboard history, remote desktop and clipboard managers open the clipboard for a moment after
-// every change: it is asked for again for a while before the program gives up.
-constexpr std::chrono::milliseconds kClipboardPatience{1000};
-constexpr std::chrono::milliseconds kClipboardPause{20};
-
-bool OpenClipboardPatiently(HWND owner) {
-    return RetryWhileBusy([owner] { return ::OpenClipboard(owner) != FALSE; }, [] { return true; }, kClipboardPatience,
-                          kClipboardPause);
-}
-
-// The clipboard's text in code page 932, or nothing when it holds none, another program keeps it
-// open, or it holds a character that code page 932 lacks (then it is no code of ours). Read as
-// Unicode, so that what the user copied elsewhere arrives the same on any system code page.
-std::optional<std::string> ReadClipboardText() {
-    if (::IsClipboardFormatAvailable(CF_UNICODETEXT) == FALSE || !OpenClipboardPatiently(nullptr)) {
-        return std::nullopt;
-    }
-    const CScopeExit close([] { ::CloseClipboard(); });
-    const HANDLE data = ::GetClipboardData(CF_UNICODETEXT);
-    const auto* units = data != nullptr ? static_cast<const wchar_t*>(::GlobalLock(data)) : nullptr;
-    if (units == nullptr) return std::nullopt;
-    const CScopeExit unlock([data] { ::GlobalUnlock(data); });
-    // Bounded by the block: another program's text without its NUL is not read past the end. A
-    // code copied from a Japanese text may be written in full-width characters.
-    return Cp932FromWide(
-        HalfWidthAscii(std::wstring(units, ::wcsnlen(units, ::GlobalSize(data) / sizeof(wchar_t)))));
-}
-
-// Puts the text on the clipboard as Unicode (Windows offers it to others in their code page too);
-// false when the clipboard or the memory is not to be had. The view owns the clipboard data: a
-// clipboard opened without an owner is emptied to no owner, and the platform may then refuse
-// SetClipboardData.
-bool WriteClipboardText(HWND owner, const std::string& text) {
-    if (!OpenClipboardPatiently(owner)) return false;
-    const CScopeExit close([] { ::CloseClipboard(); });
-    const std::wstring wide = WideFromCp932(text);
-    const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
-    CGlobalBlock block(::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes));
-    if (!block) return false;
-    void* units = ::GlobalLock(block.Get());
-    if (units == nullptr) return false;
-    std::memcpy(units, wide.c_str(), bytes);
-    ::GlobalUnlock(block.Get());
-    ::EmptyClipboard();
-    if (::SetClipboardData(CF_UNICODETEXT, block.Get()) == nullptr) return false;
-    // Handed over: the block belongs to the clipboard now.
-    (void)block.Detach();
-    return true;
-}
 }  // namespace
 
 // A failure (the clipboard held by another program for long, no memory) is reported: a user who

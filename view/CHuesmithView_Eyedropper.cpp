@@ -1,4 +1,5 @@
 // The view's eyedropper command: the colour of any pixel of the screen becomes the current colour.
+#include "catalogue/CHuesmithDoc.h"
 #include "catalogue/HsColor.h"
 #include "eyedropper/CEyedropperDlg.h"
 #include "framework/CHandle.h"
@@ -11,6 +12,6 @@ void CHuesmithView::OnEyedropper() {
     m_tooltip.Pop();
     m_tooltip.Activate(false);
     const CScopeExit reactivate([this] { m_tooltip.Activate(true); });
-    CEyedropperDlg dlg;
+    CEyedropperDlg dlg(*GetDocument());
     if (dlg.DoModal() == IDOK) ApplyChosenColor(dlg.m_color);
 }

@@ -1,14 +1,15 @@
 // The eyedropper: Ctrl+S covers the screen and shows the magnifier, which enlarges the pixels
 // around the cursor, gets out of the cursor's way, moves the cursor with the arrow keys, and ends
-// with a pick or a cancel. The cursor is put beside the preview text on an orange strip, where the
-// pixels around it differ both ways.
+// with a pick or a cancel; below the picture, its readout names the pixel under the cursor. The
+// cursor is put beside the preview text on a strip of a catalogue colour, where the pixels around
+// it differ both ways.
 #include "tests/e2e/HuesmithTest.h"
 
 namespace e2e {
 namespace {
 
-constexpr int kMagnifierSide = 154;  // the window, border included
-constexpr COLORREF kOrange = RGB(255, 128, 0);
+constexpr int kMagnifierSide = 154;  // the window's width, border included: the picture's side
+constexpr COLORREF kStripColour = RGB(248, 181, 0);  // ﾃｽﾄ黄's
 
 std::string Describe(POINT p) { return std::to_string(p.x) + ", " + std::to_string(p.y); }
 POINT CursorNow() {
@@ -27,10 +28,18 @@ protected:
         }
         return nullptr;
     }
-    HWND Magnifier() { return Sized(kMagnifierSide, kMagnifierSide); }
+    // The picture's width, the readout below it.
+    HWND Magnifier() {
+        for (HWND d : Dialogs()) {
+            if (Width(WindowRectOf(d)) == kMagnifierSide && Height(WindowRectOf(d)) > kMagnifierSide) return d;
+        }
+        return nullptr;
+    }
     bool Ended() {
         return WaitFor([&] { return !Magnifier() && !Sized(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)); });
     }
+    // The picture: the square the border leaves at the client area's top.
+    static RECT Picture(HWND magnifier) { return {0, 0, Width(ClientRectOf(magnifier)), Width(ClientRectOf(magnifier))}; }
     // Ctrl+S; the magnifier once it holds the mouse capture and the keyboard, which under Wine come
     // a moment after it shows.
     HWND StartEyedropper() {
@@ -48,7 +57,7 @@ protected:
     // the block at 70, and the lines around that block are dotted black and white.
     bool Shows(HWND magnifier, const std::vector<COLORREF>& source) {
         return WaitFor([&] {
-            const RECT client = ClientRectOf(magnifier);
+            const RECT client = Picture(magnifier);
             const auto shown = Painted(magnifier, client);
             int wrong = 0;
             for (int y = 0; y < Height(client); ++y) {
@@ -79,13 +88,15 @@ protected:
 };
 
 TEST_F(EyedropperTest, MagnifierShowsTheScreenKeepsOutOfTheCursorsWayAndPicksTheExactPixel) {
-    Start();
-    SetClipboardText("#FF8000");
+    Start({.settings = "[Option]\r\nCopy=$\r\nUpperLower=1\r\n"});
+    // Away from the magnifier's home corner, which its readout makes taller than the strip is low.
+    ::SetWindowPos(Frame(), nullptr, 300, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetClipboardText("#F8B500");
     PressCtrl('V');
     const auto strip = StripPixels();
     const int middle = Height(kPreviewStrip) / 2;
     const auto text = std::find_if(strip.begin() + middle * Width(kPreviewStrip), strip.end(), [](COLORREF c) {
-        return c != kOrange;
+        return c != kStripColour;
     });
     POINT beside{static_cast<LONG>(text - strip.begin()) % Width(kPreviewStrip) - 1, kPreviewStrip.top + middle};
     ::ClientToScreen(View(), &beside);
@@ -96,6 +107,11 @@ TEST_F(EyedropperTest, MagnifierShowsTheScreenKeepsOutOfTheCursorsWayAndPicksThe
                 !TakesInputMethod(magnifier))
         << "topmost, at the top-left corner, its keys past any input method";
     EXPECT_TRUE(Shows(magnifier, besideText)) << "the picture around the cursor";
+    EXPECT_EQ(DlgText(magnifier, IDC_STATIC_READOUT_TEXT), "$f8b500\r\nﾃｽﾄ黄\r\nてすときいろ\r\n黄系統")
+        << "the readout: the code with the copy options, the nearest name, its reading, its family";
+    EXPECT_EQ(DlgText(magnifier, IDC_STATIC_READOUT_POSITION), "位置 " + Describe(beside));
+    const RECT readout{0, Height(Picture(magnifier)), Width(Picture(magnifier)), Height(ClientRectOf(magnifier))};
+    EXPECT_GT(CountOf(Painted(magnifier, readout), kStripColour), 8 * Width(readout)) << "the pixel's swatch";
     PlaceCursor({50, 50});
     EXPECT_TRUE(WaitFor([&] { return WindowRectOf(magnifier).bottom == ::GetSystemMetrics(SM_CYSCREEN); }))
         << "the cursor in its square sends the magnifier to the bottom-left corner";
@@ -103,21 +119,32 @@ TEST_F(EyedropperTest, MagnifierShowsTheScreenKeepsOutOfTheCursorsWayAndPicksThe
     PlaceCursor({600, 450});
     PressKey(VK_UP);
     EXPECT_TRUE(SyncInput() && WaitFor([&] { return Describe(CursorNow()) == "600, 449"; })) << "an arrow key moves";
+    PressChord(VK_SHIFT, VK_LEFT);
+    EXPECT_TRUE(SyncInput() && WaitFor([&] { return Describe(CursorNow()) == "590, 449"; })) << "Shift: ten pixels";
+    PressChord(VK_CONTROL, 'C');
+    const std::string code = DlgText(magnifier, IDC_STATIC_READOUT_TEXT).substr(0, 7);
+    EXPECT_TRUE(WaitFor([&] { return ClipboardText() == code; }) &&
+                DlgText(magnifier, IDC_STATIC_READOUT_STATUS) == code + " をコピー済み" && Magnifier() == magnifier)
+        << "Ctrl+C copies the code under the cursor, says so, and the run goes on";
     PressKey(VK_ESCAPE);
-    EXPECT_TRUE(Ended() && Fields() == (Texts{"255", "128", "0"})) << "Escape cancels";
+    EXPECT_TRUE(Ended() && Fields() == (Texts{"248", "181", "0"})) << "Escape cancels";
 
     PressCtrl('T');  // picks now go to the text; the strip stays orange
     PlaceCursor(beside);
     ASSERT_TRUE(Shows(StartEyedropper(), besideText));
     Click(beside);
-    EXPECT_TRUE(Ended() && WaitFor([&] { return Fields() == Texts{"255", "128", "0"}; })) << "a click picks the pixel";
+    EXPECT_TRUE(Ended() && WaitFor([&] { return Fields() == Texts{"248", "181", "0"}; })) << "a click picks the pixel";
     EXPECT_EQ(Selection(), 4) << "and selects the nearest name, ﾃｽﾄ黄";
+    ChooseEntry(0);
+    StartEyedropper();
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(Ended() && WaitFor([&] { return Fields() == Texts{"248", "181", "0"}; })) << "Enter picks";
     // A run with the mouse where the last drawing left it draws nothing until the mouse moves; a
     // pick then still takes the pixel under the cursor.
     ChooseEntry(0);
     StartEyedropper();
     PressKey(VK_SPACE);
-    EXPECT_TRUE(Ended() && WaitFor([&] { return Fields() == Texts{"255", "128", "0"}; })) << "Space before any drawing";
+    EXPECT_TRUE(Ended() && WaitFor([&] { return Fields() == Texts{"248", "181", "0"}; })) << "Space before any drawing";
 }
 
 }  // namespace

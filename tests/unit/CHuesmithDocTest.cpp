@@ -141,6 +141,21 @@ TEST(FilterByFamily, TickedFamiliesMakeOneHueWindowThatWrapsThroughRed) {
         doc.FilterByFamily(args.hueLo, args.hueHi, args.satLo, args.satHi);
         EXPECT_EQ(Listed(doc), c.out) << c.what;
     }
+    // The magnifier's family of a colour is the one whose filter alone lists it, boundaries too.
+    int listed = 0;
+    for (std::size_t family = 0; family < kColorFamilyCount; ++family) {
+        Families only{};
+        only[family] = 1;
+        const FamilyFilterArgs args = FamilyFilterFor(only);
+        doc.ClearDisplay();
+        doc.FilterByFamily(args.hueLo, args.hueHi, args.satLo, args.satHi);
+        listed += doc.GetDisplayCount();
+        for (int i = 0; i < doc.GetDisplayCount(); ++i) {
+            EXPECT_EQ(FamilyOf(doc.GetDisplayRed(i), doc.GetDisplayGreen(i), doc.GetDisplayBlue(i)), family)
+                << doc.GetDisplayName(i);
+        }
+    }
+    EXPECT_EQ(listed, doc.GetCount()) << "every colour in one family";
 }
 
 enum SortKey { kReadingUp, kReadingDown, kRedUp, kRedDown, kGreenUp, kGreenDown };

@@ -1,4 +1,5 @@
-// The contrast ratio as shown and judged, the nearest names, and the readable colour suggested.
+// The contrast ratio as shown and judged, the nearest names (the contrast dialog's and the
+// magnifier's readout), and the readable colour suggested.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -6,6 +7,7 @@
 #include "catalogue/ContrastRatio.h"
 #include "catalogue/NearestNames.h"
 #include "catalogue/ReadableColour.h"
+#include "eyedropper/MagnifierReadout.h"
 #include "tests/unit/ReadableColourReference.h"
 #include "tests/unit/UnitTest.h"
 
@@ -46,6 +48,26 @@ TEST(NearestNames, NearestFirstTiesInCatalogueOrder) {
         {{}, {}, "empty catalogue"},
     };
     for (const auto& c : cases) EXPECT_EQ(NearestToGrey100(c.in), c.out) << c.what;
+}
+
+TEST(MagnifierReadout, CodeAsCopiedNearestOfTheWholeCatalogueAndFamily) {
+    CHuesmithDoc doc;
+    doc.AddRecord("\x90\xd4", "\x82\xa0\x82\xa9", 255, 0, 0);  // 赤, あか
+    doc.AddRecord("sky", "", 160, 216, 239);
+    doc.AddToDisplay(1);  // the list shows sky alone
+    doc.m_strCopyPrefix = "0x";
+    doc.m_bLowerCase = 1;
+    constexpr std::string_view kFamilies = "R\nY\nG\nB\nK";
+    EXPECT_EQ(MagnifierReadoutText(doc, PackColor(250, 10, 5), kFamilies, "-"),
+              "0xfa0a05\r\n\x90\xd4\r\n\x82\xa0\x82\xa9\r\nR")
+        << "the copy options; the nearest of the catalogue, not of the list";
+    EXPECT_EQ(doc.GetDisplayCount(), 1) << "the list untouched";
+    doc.m_bLowerCase = 0;
+    EXPECT_EQ(MagnifierReadoutText(doc, PackColor(0, 0, 255), kFamilies, "-"), "0x0000FF\r\nsky\r\n\r\nB")
+        << "upper case; no reading";
+    doc.RemoveAllRecords();
+    EXPECT_EQ(MagnifierReadoutText(doc, PackColor(128, 128, 128), kFamilies, "-"), "0x808080\r\n-\r\n\r\nK")
+        << "an empty catalogue";
 }
 
 // A pass over the whole cube per pair and level. The first pair passes AA already; against the

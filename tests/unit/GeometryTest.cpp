@@ -115,24 +115,51 @@ TEST(MagnifierMath, ClipsTheSourceAtTheScreensEdgesAndSamplesTheCursorsBlock) {
     }
 }
 
-// The magnifier's home corners are those of the cursor's monitor; the arrow keys keep the cursor
-// on the virtual screen.
+// The magnifier's home corners are those of the cursor's monitor, and it keeps clear of the cursor
+// with its readout too; the arrow keys keep the cursor on the virtual screen.
 TEST(MagnifierMath, FollowsTheCursorsMonitorAndKeepsTheCursorOnTheScreen) {
+    constexpr int kTall = 250;  // the picture and the readout below it
     constexpr MagnifierPoint kTop{0, 0};
     constexpr MagnifierPoint kLeftTop{-1920, -100};
     const Case<std::tuple<MagnifierPoint, MagnifierPoint, MagnifierBounds>, std::optional<MagnifierPoint>> moves[] = {
-        {{{50, kH - 50}, {0, kH - kSide}, kPrimary}, kTop, "cursor in its square: to the top-left"},
+        {{{50, kH - 50}, {0, kH - kTall}, kPrimary}, kTop, "cursor in its window: to the top-left"},
+        {{{50, 200}, kTop, kPrimary}, MagnifierPoint{0, kH - kTall}, "cursor on its readout: to the bottom-left"},
         {{{600, 450}, kTop, kPrimary}, std::nullopt, "elsewhere it stays"},
-        {{{50, 100}, {0, 200 - kSide}, {0, 0, 200, 200}}, kTop, "too low for two squares: the top wins"},
+        {{{50, 100}, {0, 200 - kTall}, {0, 0, 200, 200}}, kTop, "too low for two windows: the top wins"},
         {{{-1000, 500}, kTop, kLeftMonitor}, kLeftTop, "the cursor on the left monitor: its top-left"},
-        {{{-1900, -80}, kLeftTop, kLeftMonitor}, MagnifierPoint{-1920, 980 - kSide}, "its square there: bottom-left"},
+        {{{-1900, -80}, kLeftTop, kLeftMonitor}, MagnifierPoint{-1920, 980 - kTall}, "its window there: bottom-left"},
     };
     for (const auto& [in, out, what] : moves) {
-        EXPECT_EQ(MagnifierMoveFor(std::get<0>(in), std::get<1>(in), std::get<2>(in), kSide), out) << what;
+        EXPECT_EQ(MagnifierMoveFor(std::get<0>(in), std::get<1>(in), std::get<2>(in), {kSide, kTall}), out) << what;
     }
-    EXPECT_EQ(ArrowKeyCursor(ArrowKey::Left, {-1920, 3}, kVirtual), (MagnifierPoint{-1920, 3})) << "a negative left edge";
-    EXPECT_EQ(ArrowKeyCursor(ArrowKey::Up, {600, 0}, kVirtual), (MagnifierPoint{600, -1})) << "up past the primary";
-    EXPECT_EQ(ArrowKeyCursor(ArrowKey::Right, {kW - 2, 3}, kVirtual), (MagnifierPoint{kW - 2, 3})) << "last column but one";
+    const Case<std::tuple<ArrowKey, MagnifierPoint, int>, MagnifierPoint> keys[] = {
+        {{ArrowKey::Left, {-1920, 3}, 1}, {-1920, 3}, "a negative left edge"},
+        {{ArrowKey::Up, {600, 0}, 1}, {600, -1}, "up past the primary"},
+        {{ArrowKey::Right, {kW - 2, 3}, 1}, {kW - 2, 3}, "last column but one"},
+        {{ArrowKey::Left, {-1915, 3}, 10}, {-1920, 3}, "Shift: ten pixels, stopping at the edge"},
+        {{ArrowKey::Down, {5, 500}, 10}, {5, 510}, "Shift: ten pixels down"},
+        {{ArrowKey::Right, {kW - 7, 3}, 10}, {kW - 2, 3}, "Shift: stops at the last column but one"},
+        {{ArrowKey::Right, {kW - 1, 3}, 10}, {kW - 1, 3}, "the mouse's last column: no step back"},
+    };
+    for (const auto& [in, out, what] : keys) {
+        EXPECT_EQ(ArrowKeyCursor(std::get<0>(in), std::get<1>(in), kVirtual, std::get<2>(in)), out) << what;
+    }
+}
+
+// The picture keeps its shown square; the readout lies below it, one font line each, as many
+// characters to a line at any DPI.
+TEST(MagnifierMath, ReadoutBelowThePictureGrowsWithTheFont) {
+    const Case<std::tuple<int, int, int>, MagnifierLayout> cases[] = {
+        {{148, 96, 12},
+         {{0, 0, 148, 148}, {4, 152, 140, 12}, {4, 168, 140, 48}, {4, 216, 140, 12}, {4, 228, 140, 12}, {148, 244}},
+         "96 DPI: as wide as the picture"},
+        {{147, 144, 18},
+         {{37, 0, 147, 147}, {6, 153, 209, 18}, {6, 177, 209, 72}, {6, 249, 209, 18}, {6, 267, 209, 18}, {221, 291}},
+         "150 %: wider, the picture in the middle"},
+    };
+    for (const auto& [in, out, what] : cases) {
+        EXPECT_EQ(LayOutMagnifier(std::get<0>(in), std::get<1>(in), std::get<2>(in)), out) << what;
+    }
 }
 
 }  // namespace
