@@ -89,8 +89,6 @@ protected:
 
 TEST_F(EyedropperTest, MagnifierShowsTheScreenKeepsOutOfTheCursorsWayAndPicksTheExactPixel) {
     Start({.settings = "[Option]\r\nCopy=$\r\nUpperLower=1\r\n"});
-    // Away from the magnifier's home corner, which its readout makes taller than the strip is low.
-    ::SetWindowPos(Frame(), nullptr, 300, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     SetClipboardText("#F8B500");
     PressCtrl('V');
     const auto strip = StripPixels();
@@ -103,18 +101,20 @@ TEST_F(EyedropperTest, MagnifierShowsTheScreenKeepsOutOfTheCursorsWayAndPicksThe
     const auto besideText = Around(beside);
     PlaceCursor(beside);
     HWND magnifier = StartEyedropper();
-    EXPECT_TRUE(WindowRectOf(magnifier).left == 0 && WindowRectOf(magnifier).top == 0 && IsTopmost(magnifier) &&
-                !TakesInputMethod(magnifier))
-        << "topmost, at the top-left corner, its keys past any input method";
+    const int screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
+    EXPECT_TRUE(WindowRectOf(magnifier).left == 0 && WindowRectOf(magnifier).bottom == screenHeight &&
+                IsTopmost(magnifier) && !TakesInputMethod(magnifier))
+        << "topmost, at the bottom-left corner (the cursor is where its readout would lie at the top-left), its "
+           "keys past any input method";
     EXPECT_TRUE(Shows(magnifier, besideText)) << "the picture around the cursor";
     EXPECT_EQ(DlgText(magnifier, IDC_STATIC_READOUT_TEXT), "$f8b500\r\nﾃｽﾄ黄\r\nてすときいろ\r\n黄系統")
         << "the readout: the code with the copy options, the nearest name, its reading, its family";
     EXPECT_EQ(DlgText(magnifier, IDC_STATIC_READOUT_POSITION), "位置 " + Describe(beside));
     const RECT readout{0, Height(Picture(magnifier)), Width(Picture(magnifier)), Height(ClientRectOf(magnifier))};
     EXPECT_GT(CountOf(Painted(magnifier, readout), kStripColour), 8 * Width(readout)) << "the pixel's swatch";
-    PlaceCursor({50, 50});
-    EXPECT_TRUE(WaitFor([&] { return WindowRectOf(magnifier).bottom == ::GetSystemMetrics(SM_CYSCREEN); }))
-        << "the cursor in its square sends the magnifier to the bottom-left corner";
+    PlaceCursor({50, screenHeight - 50});
+    EXPECT_TRUE(WaitFor([&] { return WindowRectOf(magnifier).top == 0; }))
+        << "the cursor in its window sends the magnifier to the top-left corner";
     // Where the arrow keys stop at the screen's edges is the magnifier arithmetic's, tested natively.
     PlaceCursor({600, 450});
     PressKey(VK_UP);
