@@ -2,7 +2,9 @@
 # Times the real program under Wine: start-up until the main window is shown, painted and idle
 # (the shipped catalogue, 10k and 100k entries, against a bare Win32 window program started the
 # same way in the same rounds), then with 100k entries the show-all list refill, the colour data
-# editor's opening and a slider drag. Prints figures; never fails on time.
+# editor's opening and a slider drag; then how soon the eyedropper's magnifier follows the pointer,
+# and the program's memory while the pointer keeps moving for HUESMITH_BENCH_SOAK_SECONDS (default
+# 600). Prints figures; never fails on time.
 #
 # Wine runs on one CPU (HUESMITH_BENCH_CPU, default the first one this process may use; "none"
 # leaves it free). Every Wine server request is a round trip between the program and wineserver;
@@ -30,3 +32,4 @@ wineserver -w 2>/dev/null || true
 "${pin[@]}" wineserver -p </dev/null >/dev/null 2>&1 || true
 "${pin[@]}" wine "$build/huesmith_bench.exe" start-up "${HUESMITH_BENCH_ROUNDS:-5}"
 "${pin[@]}" wine "$build/huesmith_bench.exe" at-scale
+"${pin[@]}" wine "$build/huesmith_bench.exe" magnifier "${HUESMITH_BENCH_SOAK_SECONDS:-600}"

@@ -42,23 +42,6 @@ void Key(WORD virtualKey, bool up) {
     SendOne(input);
 }
 
-// Moves the pointer and presses or releases the buttons in the flags there. A button carries its
-// own position: under Wine each move warps the X pointer, and the crossing event of that warp
-// reaches the desktop process with the position from before, which it reports as a move of its
-// own; a bare press could land where the cursor was before.
-void MouseAt(POINT screen, DWORD buttonFlags) {
-    // Absolute input is in 1/65536 of the primary screen; rounding up lands on the wanted pixel.
-    const auto normalized = [](LONG pixel, int size) {
-        return static_cast<LONG>((static_cast<long long>(pixel) * 65536 + size - 1) / size);
-    };
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = normalized(screen.x, ::GetSystemMetrics(SM_CXSCREEN));
-    input.mi.dy = normalized(screen.y, ::GetSystemMetrics(SM_CYSCREEN));
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttonFlags;
-    SendOne(input);
-}
-
 // Buttons, spin arrows and sliders take the capture when the press is handled; releasing before
 // that can leave an up-down repeating. Returns the holder, or null when none took it in time.
 HWND WaitForCapture(std::chrono::milliseconds timeout) {
@@ -208,6 +191,22 @@ void PressChord(WORD modifier, WORD virtualKey) {
 
 void TypeKeys(std::string_view keys) {
     for (char c : keys) PressKey(static_cast<WORD>(static_cast<unsigned char>(c)));
+}
+
+// A button carries its own position: under Wine each move warps the X pointer, and the crossing
+// event of that warp reaches the desktop process with the position from before, which it reports
+// as a move of its own; a bare press could land where the cursor was before.
+void MouseAt(POINT screen, DWORD buttonFlags) {
+    // Absolute input is in 1/65536 of the primary screen; rounding up lands on the wanted pixel.
+    const auto normalized = [](LONG pixel, int size) {
+        return static_cast<LONG>((static_cast<long long>(pixel) * 65536 + size - 1) / size);
+    };
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = normalized(screen.x, ::GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = normalized(screen.y, ::GetSystemMetrics(SM_CYSCREEN));
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttonFlags;
+    SendOne(input);
 }
 
 void MoveMouse(POINT screen) {

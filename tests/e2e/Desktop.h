@@ -56,6 +56,9 @@ void PressKey(WORD virtualKey);
 void PressChord(WORD modifier, WORD virtualKey);
 // Digits and upper-case letters (typed without shift), one key each.
 void TypeKeys(std::string_view keys);
+// Moves the pointer there, pressing or releasing the buttons in the flags (MOUSEEVENTF_LEFTDOWN
+// ...), and returns at once.
+void MouseAt(POINT screen, DWORD buttonFlags = 0);
 // Waits until the cursor is there: hovering, and reading what lies under the cursor, want it.
 void MoveMouse(POINT screen);
 // The mouse is brought there first; the modifier (if any) is held during the click.
