@@ -131,7 +131,8 @@ double Percentile(const std::vector<double>& sorted, double share) {
     return sorted[std::max<std::size_t>(rank, 1) - 1];
 }
 
-double Megabytes(SIZE_T bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
+// Kilobytes, so that a slow leak shows within minutes.
+std::string Kilobytes(SIZE_T bytes) { return Thousands(static_cast<long long>(bytes / 1024)) + " KB"; }
 
 int Magnifier(int seconds) {
     bench::MagnifierRun run(ReadBytes(e2e::BesideDriver(L"Huesmith.csv")));
@@ -145,13 +146,13 @@ int Magnifier(int seconds) {
 
     const bench::SoakFigures soak = run.Soak(std::chrono::seconds(seconds));
     run.EndEyedropper();
-    std::printf("  %d s of moves, %s of them: working set %.1f MB at the start, %.1f MB at the end, peak %.1f MB; "
-                "private bytes %.1f MB, then %.1f MB\n",
-                seconds, Thousands(soak.moves).c_str(), Megabytes(soak.start.WorkingSetSize),
-                Megabytes(soak.end.WorkingSetSize), Megabytes(soak.end.PeakWorkingSetSize),
-                Megabytes(soak.start.PagefileUsage), Megabytes(soak.end.PagefileUsage));
-    std::printf("  working set each minute (MB):");
-    for (SIZE_T bytes : soak.workingSets) std::printf(" %.1f", Megabytes(bytes));
+    std::printf("  %d s of moves, %s of them: working set %s at the start, %s at the end, peak %s; "
+                "private bytes %s, then %s\n",
+                seconds, Thousands(soak.moves).c_str(), Kilobytes(soak.start.WorkingSetSize).c_str(),
+                Kilobytes(soak.end.WorkingSetSize).c_str(), Kilobytes(soak.end.PeakWorkingSetSize).c_str(),
+                Kilobytes(soak.start.PagefileUsage).c_str(), Kilobytes(soak.end.PagefileUsage).c_str());
+    std::printf("  working set each minute:");
+    for (SIZE_T bytes : soak.workingSets) std::printf(" %s", Kilobytes(bytes).c_str());
     std::printf("\n");
     return 0;
 }
