@@ -57,6 +57,7 @@ bool CMagnifierDlg::OnInitDialog() {
     // It starts at the top-left corner of the monitor the cursor is on, or at the bottom-left one
     // when the cursor is there: it never shows itself in its first picture.
     const POINT cursor = CursorPos();
+    m_ptCursor = cursor;
     const MagnifierBounds monitor = MonitorBoundsAt(cursor);
     const MagnifierPoint top{monitor.x, monitor.y};
     const MagnifierPoint at = MagnifierMoveFor({cursor.x, cursor.y}, top, monitor, m_windowSize).value_or(top);
@@ -115,16 +116,21 @@ void CMagnifierDlg::OnTimer(UINT_PTR id) {
         return;
     }
     ::SetCapture(m_hWnd);  // wins the capture back if anything else took it
-    FollowCursor();
+    FollowCursor(CursorPos());
 }
 
 // Each move is drawn at once, before the next input is read: the picture is never more than the
 // move being handled behind, and a fast mouse queues nothing (the system keeps one pending move).
-void CMagnifierDlg::OnMouseMove(UINT, POINT) { RedrawNow(); }
+// Drawn where the move put the cursor: asked at this moment, Wine may still answer with the
+// pointer's place before the move and put the cursor back there.
+void CMagnifierDlg::OnMouseMove(UINT, POINT point) {
+    ::ClientToScreen(m_hWnd, &point);
+    RedrawNow(point);
+}
 
-// Out of the cursor's way, and the picture and the swatch marked for drawing.
-void CMagnifierDlg::FollowCursor() {
-    const POINT cursor = CursorPos();
+// Out of the cursor's way, and the picture and the swatch marked for drawing at the cursor.
+void CMagnifierDlg::FollowCursor(POINT cursor) {
+    m_ptCursor = cursor;
     const RECT window = GetWindowRect();
     const MagnifierPoint at{window.left, window.top};
     if (const auto move = MagnifierMoveFor({cursor.x, cursor.y}, at, MonitorBoundsAt(cursor), m_windowSize)) {
@@ -137,8 +143,8 @@ void CMagnifierDlg::FollowCursor() {
     ::InvalidateRect(m_hWnd, &swatch, FALSE);
 }
 
-void CMagnifierDlg::RedrawNow() {
-    FollowCursor();
+void CMagnifierDlg::RedrawNow(POINT cursor) {
+    FollowCursor(cursor);
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
@@ -146,7 +152,7 @@ void CMagnifierDlg::OnPaint() {
     // Begun (and so validated) even when nothing is drawn: otherwise each tick's invalidation
     // would bring the paint straight back.
     const CPaintDC dc(m_hWnd);
-    const POINT cursor = CursorPos();
+    const POINT cursor = m_ptCursor;
     if (cursor.x != s_ptLastDrawn.x || cursor.y != s_ptLastDrawn.y || m_bRedrawPicture) {
         s_ptLastDrawn = cursor;
         m_bRedrawPicture = false;
@@ -258,7 +264,7 @@ void CMagnifierDlg::OnOK() {
 // The run goes on after a copy, so that several colours can be sampled in one; the readout says
 // whether the copy was made, and a screen reader reads that out at once.
 void CMagnifierDlg::CopyCode() {
-    RedrawNow();  // a cursor just moved by a key is drawn (and sampled) first
+    RedrawNow(CursorPos());  // a cursor just moved by a key is drawn (and sampled) first
     const std::string code = FormatClipboardCode(m_doc.m_strCopyPrefix, m_doc.m_bLowerCase != 0, ColorUnderCursor());
     SetDlgItemTextA(IDC_STATIC_READOUT_STATUS, WriteClipboardText(m_hWnd, code)
                                                    ? FormatResString(IDS_READOUT_COPIED, {code})
@@ -276,7 +282,7 @@ void CMagnifierDlg::OnKeyDown(UINT key, UINT repeat, UINT flags) {
     const auto moveBy = [&](ArrowKey arrow) {
         const MagnifierPoint to = ArrowKeyCursor(arrow, {cursor.x, cursor.y}, VirtualScreenBounds(), step);
         ::SetCursorPos(to.x, to.y);
-        RedrawNow();
+        RedrawNow({to.x, to.y});
     };
     switch (key) {
     case VK_LEFT: moveBy(ArrowKey::Left); break;

@@ -41,8 +41,8 @@ protected:
 
 private:
     void LayOut(int dpi);
-    void FollowCursor();
-    void RedrawNow();
+    void FollowCursor(POINT cursor);
+    void RedrawNow(POINT cursor);
     COLORREF DrawMagnified(const CPaintDC& dc, POINT cursor) const;
     void DrawSwatch(const CPaintDC& dc) const;
     void ShowReadout(POINT cursor);
@@ -54,6 +54,7 @@ private:
     std::string m_strNoName;
     bool m_bSampled = false;  // whether this run has drawn (and so sampled) yet
     bool m_bRedrawPicture = false;  // moved or rescaled: drawn again wherever the cursor is
+    POINT m_ptCursor{};  // where the next drawing shows the cursor
     int m_nDpi = 0;
     MagnifierLayout m_layout;
     MagnifierSize m_windowSize;
