@@ -9,6 +9,7 @@
 
 #include "bench/SyntheticCatalogue.h"
 #include "catalogue/CHuesmithDoc.h"
+#include "catalogue/ColourVision.h"
 #include "catalogue/ContrastRatio.h"
 #include "catalogue/NearestNames.h"
 #include "catalogue/ReadableColour.h"
@@ -51,6 +52,20 @@ void BM_MagnifierReadout(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MagnifierReadout)->Arg(400)->Arg(100'000)->Unit(benchmark::kMicrosecond);
+
+// The contrast dialog's colour-vision section for one pair: the four views and their ratios.
+void BM_SimulatedContrast(benchmark::State& state) {
+    std::mt19937 rng(kBenchSeed + 4);
+    std::uniform_int_distribution<HsColor> colour(0, 0xFFFFFF);
+    for (auto _ : state) {
+        const HsColor text = colour(rng);
+        const HsColor back = colour(rng);
+        for (const ColourVision vision : kSimulatedVisions) {
+            benchmark::DoNotOptimize(SimulatedContrastRatio(text, back, vision));
+        }
+    }
+}
+BENCHMARK(BM_SimulatedContrast)->Unit(benchmark::kMicrosecond);
 
 // Edited colour, other colour, level: the dialog's usual cases and its hardest.
 struct ReadablePair {

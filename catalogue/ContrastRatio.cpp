@@ -25,17 +25,20 @@ const std::array<double, kChannelLevels>& LinearChannels() {
 
 }  // namespace
 
+double LinearChannel(int level) { return LinearChannels()[static_cast<std::size_t>(level & 0xFF)]; }
+
 double RelativeLuminance(HsColor color) {
     const auto& linear = LinearChannels();
-    return 0.2126 * linear[RedOf(color)] + 0.7152 * linear[GreenOf(color)] +
-           0.0722 * linear[BlueOf(color)];
+    return kLuminanceFromRed * linear[RedOf(color)] + kLuminanceFromGreen * linear[GreenOf(color)] +
+           kLuminanceFromBlue * linear[BlueOf(color)];
+}
+
+double ContrastRatioOfLuminances(double first, double second) {
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
 double ContrastRatio(HsColor first, HsColor second) {
-    const double firstLuminance = RelativeLuminance(first);
-    const double secondLuminance = RelativeLuminance(second);
-    return (std::max(firstLuminance, secondLuminance) + 0.05) /
-           (std::min(firstLuminance, secondLuminance) + 0.05);
+    return ContrastRatioOfLuminances(RelativeLuminance(first), RelativeLuminance(second));
 }
 
 std::string FormatContrastRatio(double ratio) {

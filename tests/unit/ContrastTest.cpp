@@ -1,9 +1,12 @@
-// The contrast ratio as shown and judged, the nearest names (the contrast dialog's and the
+// The contrast ratio as shown and judged, also as people with a colour-vision deficiency see it, the nearest names (the contrast dialog's and the
 // magnifier's readout), and the readable colour suggested.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
 #include <memory>
 
+#include "catalogue/ColourVision.h"
 #include "catalogue/ContrastRatio.h"
 #include "catalogue/NearestNames.h"
 #include "catalogue/ReadableColour.h"
@@ -30,6 +33,45 @@ TEST(Contrast, RatioShownCutOffAndJudged) {
         for (bool p : {v.aaNormal, v.aaLarge, v.aaaNormal, v.aaaLarge}) text += "-+"[p];
         EXPECT_EQ(text, c.out) << c.what;
     }
+}
+
+// Expected: tests/unit/colour_vision_reference.py, the same published method and data worked out
+// apart. Protanopia, deuteranopia, tritanopia, greyscale.
+TEST(ColourVision, DichromatsByBrettelAndGreyscaleKeepGreysGrey) {
+    using Views = std::array<LinearRgb, kSimulatedVisions.size()>;
+    const Case<HsColor, Views> cases[] = {
+        {PackColor(255, 0, 0),
+         {{{0.14501, 0.10439, 0.00427}, {0.37003, 0.25761, -0.01951}, {1.01353, -0.01180, 0.07702}, {0.2126, 0.2126, 0.2126}}},
+         "red"},
+        {PackColor(0, 255, 0),
+         {{{1.20181, 0.85326, -0.00600}, {0.88552, 0.63789, 0.02743}, {0.19995, 0.82566, 1.13819}, {0.7152, 0.7152, 0.7152}}},
+         "green"},
+        {PackColor(0, 0, 255),
+         {{{-0.30912, 0.03774, 1.00154}, {-0.22964, 0.09390, 0.99289}, {-0.13335, 0.11627, 0.24095}, {0.0722, 0.0722, 0.0722}}},
+         "blue"},
+        {PackColor(51, 102, 204),
+         {{{-0.02679, 0.14018, 0.60413}, {-0.01139, 0.15106, 0.60245}, {-0.02305, 0.18183, 0.28417}, {0.14566, 0.14566, 0.14566}}},
+         "a mid tone"},
+    };
+    constexpr double kPrinted = 5e-6;  // the reference's five decimals
+    for (const auto& c : cases) {
+        for (std::size_t v = 0; v < kSimulatedVisions.size(); ++v) {
+            const LinearRgb seen = SimulateVision(LinearRgbOf(c.in), kSimulatedVisions[v]);
+            EXPECT_NEAR(seen.red, c.out[v].red, kPrinted) << c.what << ", view " << v;
+            EXPECT_NEAR(seen.green, c.out[v].green, kPrinted) << c.what << ", view " << v;
+            EXPECT_NEAR(seen.blue, c.out[v].blue, kPrinted) << c.what << ", view " << v;
+        }
+    }
+    for (const int level : {0, 1, 128, 254, 255}) {
+        for (const ColourVision vision : kSimulatedVisions) {
+            const LinearRgb seen = SimulateVision(LinearRgbOf(PackColor(level, level, level)), vision);
+            EXPECT_TRUE(std::abs(seen.red - LinearChannel(level)) < 1e-9 && std::abs(seen.green - seen.red) < 1e-9 &&
+                        std::abs(seen.blue - seen.red) < 1e-9)
+                << "grey " << level << " stays itself, view " << static_cast<int>(vision);
+        }
+    }
+    EXPECT_EQ(FormatContrastRatio(SimulatedContrastRatio(PackColor(255, 0, 0), 0, ColourVision::Protanopia)), "3.11 : 1")
+        << "red on black as protanopes see it (5.25 : 1 for normal vision)";
 }
 
 // The entries nearest to grey 100 in a catalogue of greys.
