@@ -1,6 +1,7 @@
 #include "catalogue/ColourVision.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "catalogue/ContrastRatio.h"
 
@@ -125,4 +126,22 @@ LinearRgb SimulateVision(const LinearRgb& color, ColourVision vision) {
 double SimulatedContrastRatio(HsColor first, HsColor second, ColourVision vision) {
     return ContrastRatioOfLuminances(Luminance(SimulateVision(LinearRgbOf(first), vision)),
                                      Luminance(SimulateVision(LinearRgbOf(second), vision)));
+}
+
+HsColor ColourOf(const LinearRgb& color) {
+    const auto encoded = [](double channel) {
+        const double c = std::clamp(channel, 0.0, 1.0);
+        const double level = c <= 0.0031308 ? 12.92 * c : 1.055 * std::pow(c, 1.0 / 2.4) - 0.055;
+        return static_cast<short>(std::lround(level * 255.0));
+    };
+    return PackColor(encoded(color.red), encoded(color.green), encoded(color.blue));
+}
+
+std::vector<ColourVision> VisionsFailingAlone(HsColor first, HsColor second, double required) {
+    std::vector<ColourVision> failing;
+    if (ContrastRatio(first, second) < required) return failing;
+    for (const ColourVision vision : kSimulatedVisions) {
+        if (SimulatedContrastRatio(first, second, vision) < required) failing.push_back(vision);
+    }
+    return failing;
 }

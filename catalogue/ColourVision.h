@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "catalogue/HsColor.h"
 
@@ -26,3 +27,10 @@ LinearRgb SimulateVision(const LinearRgb& color, ColourVision vision);
 // The WCAG contrast ratio of the pair as seen with the deficiency, each colour cut to the screen's
 // range first.
 double SimulatedContrastRatio(HsColor first, HsColor second, ColourVision vision);
+
+// A simulated colour as the screen shows it: cut to the screen's range, sRGB encoded, rounded.
+HsColor ColourOf(const LinearRgb& color);
+
+// The visions for which the pair misses the required ratio though it reaches it for normal vision;
+// none when normal vision misses it too.
+std::vector<ColourVision> VisionsFailingAlone(HsColor first, HsColor second, double required);

@@ -1,5 +1,6 @@
 #include "eyedropper/CMagnifierDlg.h"
 
+#include <algorithm>
 #include <iterator>
 #include <string>
 
@@ -135,7 +136,9 @@ void CMagnifierDlg::FollowCursor(POINT cursor) {
     const MagnifierPoint at{window.left, window.top};
     if (const auto move = MagnifierMoveFor({cursor.x, cursor.y}, at, MonitorBoundsAt(cursor), m_windowSize)) {
         SetWindowPos(nullptr, move->x, move->y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        m_bRedrawPicture = m_bSampled;  // it may have been in its own picture
+        // It may have been in its own picture; the screen may show the move only a frame later, so
+        // the timer's next drawing is made too.
+        m_nPictureRedraws = m_bSampled ? 2 : 0;
     }
     const RECT picture = RectOf(m_layout.picture);
     const RECT swatch = RectOf(m_layout.swatch);
@@ -153,9 +156,9 @@ void CMagnifierDlg::OnPaint() {
     // would bring the paint straight back.
     const CPaintDC dc(m_hWnd);
     const POINT cursor = m_ptCursor;
-    if (cursor.x != s_ptLastDrawn.x || cursor.y != s_ptLastDrawn.y || m_bRedrawPicture) {
+    if (cursor.x != s_ptLastDrawn.x || cursor.y != s_ptLastDrawn.y || m_nPictureRedraws > 0) {
         s_ptLastDrawn = cursor;
-        m_bRedrawPicture = false;
+        m_nPictureRedraws = std::max(m_nPictureRedraws - 1, 0);
         m_color = DrawMagnified(dc, cursor);
         m_bSampled = true;
         ShowReadout(cursor);
@@ -243,7 +246,7 @@ void CMagnifierDlg::OnRescaled(UINT dpi) {
     m_font = std::move(font);  // the old font goes only now that no control uses it
     LayOut(static_cast<int>(dpi));
     SetWindowPos(nullptr, 0, 0, m_windowSize.width, m_windowSize.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    m_bRedrawPicture = m_bSampled;
+    m_nPictureRedraws = m_bSampled ? 1 : 0;
     Invalidate(true);
 }
 

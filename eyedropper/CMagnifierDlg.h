@@ -53,7 +53,7 @@ private:
     std::string m_strFamilyNames;
     std::string m_strNoName;
     bool m_bSampled = false;  // whether this run has drawn (and so sampled) yet
-    bool m_bRedrawPicture = false;  // moved or rescaled: drawn again wherever the cursor is
+    int m_nPictureRedraws = 0;  // moved or rescaled: drawings to make wherever the cursor is
     POINT m_ptCursor{};  // where the next drawing shows the cursor
     int m_nDpi = 0;
     MagnifierLayout m_layout;

@@ -39,6 +39,14 @@ inline int CountOf(const std::vector<COLORREF>& pixels, COLORREF c) {
     return static_cast<int>(std::count(pixels.begin(), pixels.end(), c));
 }
 
+inline constexpr int kMagnifierSide = 154;  // the magnifier's width, border included: its picture's side
+inline std::string Describe(POINT p) { return std::to_string(p.x) + ", " + std::to_string(p.y); }
+inline POINT CursorNow() {
+    POINT p{};
+    ::GetCursorPos(&p);
+    return p;
+}
+
 // What a test starts the program with.
 struct Files {
     std::optional<std::string> catalogue = CatalogueBytes(SampleCatalogue());  // none: no data file
@@ -120,6 +128,28 @@ protected:
     // The program's writes take `bytes` more bytes, then fail as on a full disk; negative: room again.
     void FailWritesAfter(long long bytes);
 
+    // The eyedropper's magnifier: the picture's width, the readout below it.
+    HWND Magnifier() {
+        for (HWND d : Dialogs()) {
+            if (Width(WindowRectOf(d)) == kMagnifierSide && Height(WindowRectOf(d)) > kMagnifierSide) return d;
+        }
+        return nullptr;
+    }
+    // Under Wine the program's own cursor moves (the arrow keys) come back as X pointer motion a
+    // little later and can undo a mouse move made meanwhile: the move counts once it has held for
+    // longer than Wine's 100 ms after the program handled its input, and is repeated when undone.
+    void PlaceCursor(POINT p) {
+        auto since = std::chrono::steady_clock::now();
+        WaitFor([&] {
+            if (Describe(CursorNow()) == Describe(p)) {
+                return SyncInput() && std::chrono::steady_clock::now() - since > std::chrono::milliseconds(250);
+            }
+            MoveMouse({p.x > 0 ? p.x - 1 : p.x + 1, p.y});  // Wine warps the pointer only for a change
+            MoveMouse(p);
+            since = std::chrono::steady_clock::now();
+            return false;
+        });
+    }
     // The program's visible dialogs (class "#32770"): its own, the common ones, message boxes.
     std::vector<HWND> Dialogs();
     // The program's own dialog whose caption begins with the text, or null; one that is still

@@ -8,15 +8,8 @@
 namespace e2e {
 namespace {
 
-constexpr int kMagnifierSide = 154;  // the window's width, border included: the picture's side
 constexpr COLORREF kStripColour = RGB(248, 181, 0);  // ﾃｽﾄ黄's
 
-std::string Describe(POINT p) { return std::to_string(p.x) + ", " + std::to_string(p.y); }
-POINT CursorNow() {
-    POINT p{};
-    ::GetCursorPos(&p);
-    return p;
-}
 // The 22 x 22 screen pixels the magnifier enlarges for a cursor at p, which is the 11th of them.
 std::vector<COLORREF> Around(POINT p) { return Pixels(nullptr, {p.x - 10, p.y - 10, p.x + 12, p.y + 12}); }
 
@@ -25,13 +18,6 @@ protected:
     HWND Sized(int width, int height) {
         for (HWND d : Dialogs()) {
             if (Width(WindowRectOf(d)) == width && Height(WindowRectOf(d)) == height) return d;
-        }
-        return nullptr;
-    }
-    // The picture's width, the readout below it.
-    HWND Magnifier() {
-        for (HWND d : Dialogs()) {
-            if (Width(WindowRectOf(d)) == kMagnifierSide && Height(WindowRectOf(d)) > kMagnifierSide) return d;
         }
         return nullptr;
     }
@@ -68,21 +54,6 @@ protected:
                 }
             }
             return wrong == 0 && CountOf(shown, kBlack) > 0 && CountOf(shown, kWhite) > 0;
-        });
-    }
-    // Under Wine the program's own cursor moves (the arrow keys) come back as X pointer motion a
-    // little later and can undo a mouse move made meanwhile: the move counts once it has held for
-    // longer than Wine's 100 ms after the program handled its input, and is repeated when undone.
-    void PlaceCursor(POINT p) {
-        auto since = std::chrono::steady_clock::now();
-        WaitFor([&] {
-            if (Describe(CursorNow()) == Describe(p)) {
-                return SyncInput() && std::chrono::steady_clock::now() - since > std::chrono::milliseconds(250);
-            }
-            MoveMouse({p.x > 0 ? p.x - 1 : p.x + 1, p.y});  // Wine warps the pointer only for a change
-            MoveMouse(p);
-            since = std::chrono::steady_clock::now();
-            return false;
         });
     }
 };

@@ -72,6 +72,13 @@ TEST(ColourVision, DichromatsByBrettelAndGreyscaleKeepGreysGrey) {
     }
     EXPECT_EQ(FormatContrastRatio(SimulatedContrastRatio(PackColor(255, 0, 0), 0, ColourVision::Protanopia)), "3.11 : 1")
         << "red on black as protanopes see it (5.25 : 1 for normal vision)";
+    EXPECT_EQ(VisionsFailingAlone(PackColor(255, 0, 0), 0, kAaNormalRatio), std::vector{ColourVision::Protanopia})
+        << "red on black: AA for normal vision, not for protanopes";
+    EXPECT_TRUE(VisionsFailingAlone(0, PackColor(255, 255, 255), kAaaNormalRatio).empty()) << "black on white";
+    EXPECT_TRUE(VisionsFailingAlone(PackColor(255, 0, 0), 0, kAaaNormalRatio).empty()) << "fails normal vision too";
+    EXPECT_EQ(ColourOf(SimulateVision(LinearRgbOf(PackColor(255, 0, 0)), ColourVision::Achromatopsia)),
+              PackColor(127, 127, 127))
+        << "encoded for the screen: red's luminance 0.2126 is grey 127";
 }
 
 // The entries nearest to grey 100 in a catalogue of greys.
