@@ -91,6 +91,9 @@ constexpr Dichromacy kTritanopia = MakeDichromacy(2, k485NmXyz, k660NmXyz);
 // The missing cone's response replaced by the one that puts the colour on its half-plane: the
 // two cones left respond as before.
 LinearRgb Dichromat(const LinearRgb& color, const Dichromacy& d) {
+    // A grey lies on the white's axis, which both half-planes hold: it is seen as it is. Through the
+    // matrices white would come back a rounding error short and read 20.99 : 1 against black.
+    if (color.red == color.green && color.green == color.blue) return color;
     Vector cones = Apply(kLmsFromRgb, {color.red, color.green, color.blue});
     const Vector& plane = Dot(cones, d.separation) >= 0 ? d.nearPlane : d.farPlane;
     const int a = (d.missing + 1) % 3;

@@ -4,9 +4,11 @@
 
 #include "catalogue/CHuesmithDoc.h"
 #include "catalogue/ColorCode.h"
+#include "catalogue/ColourVision.h"
 #include "catalogue/ContrastRatio.h"
 #include "catalogue/ReadableColour.h"
 #include "dialogs/ColorSwatch.h"
+#include "eyedropper/CEyedropperDlg.h"
 #include "framework/AppText.h"
 #include "framework/CDC.h"
 #include "framework/CDataExchange.h"
@@ -30,6 +32,14 @@ constexpr int kPointsPerInch = 72;
 constexpr int kTextMarginAtStandardDpiPx = 6;
 constexpr const wchar_t* kPairFontFace = L"ＭＳ Ｐゴシック";  // the dialogs' own face
 constexpr double kLevelRatios[] = {kAaNormalRatio, kAaaNormalRatio};
+constexpr int kVisionRatioIds[] = {IDC_STATIC_VISION_RATIO_1, IDC_STATIC_VISION_RATIO_2, IDC_STATIC_VISION_RATIO_3,
+                                   IDC_STATIC_VISION_RATIO_4};
+constexpr int kVisionVerdictIds[] = {IDC_STATIC_VISION_VERDICT_1, IDC_STATIC_VISION_VERDICT_2,
+                                     IDC_STATIC_VISION_VERDICT_3, IDC_STATIC_VISION_VERDICT_4};
+constexpr int kVisionSwatchIds[] = {IDC_STATIC_VISION_SWATCH_1, IDC_STATIC_VISION_SWATCH_2, IDC_STATIC_VISION_SWATCH_3,
+                                    IDC_STATIC_VISION_SWATCH_4};
+constexpr char kNameSeparator = '\n';
+constexpr const char* kNameJoint = "\x81\x41";  // 、
 
 std::string CodeOf(HsColor color) { return FormatHtmlCode(RedOf(color), GreenOf(color), BlueOf(color)); }
 
@@ -53,6 +63,10 @@ constinit const CCmdEntry CContrastDlg::s_entries[] = {
     MapControl<&CContrastDlg::OnUseName>(IDC_BUTTON_CONTRAST_USE_NAME, BN_CLICKED),
     MapControl<&CContrastDlg::OnPropose>(IDC_BUTTON_CONTRAST_PROPOSE, BN_CLICKED),
     MapNotify<&CContrastDlg::OnDblClkNames>(IDC_LIST_CONTRAST_NAMES, NM_DBLCLK),
+    MapControl<&CContrastDlg::OnPickBack>(IDC_BUTTON_CONTRAST_PICK_BACK, BN_CLICKED),
+    MapControl<&CContrastDlg::OnPickText>(IDC_BUTTON_CONTRAST_PICK_TEXT, BN_CLICKED),
+    MapControl<&CContrastDlg::OnLevel>(IDC_RADIO_CONTRAST_AA, BN_CLICKED),
+    MapControl<&CContrastDlg::OnLevel>(IDC_RADIO_CONTRAST_AAA, BN_CLICKED),
 };
 constinit const CCmdMap CContrastDlg::s_map{s_entries, &CDialog::s_map};
 
@@ -66,8 +80,10 @@ void CContrastDlg::DoDataExchange(CDataExchange& dx) {
 bool CContrastDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     ShowPair();
+    AddNameColumns();
     FillNames();
     ShowProposal(IDS_CONTRAST_NO_PROPOSAL);
+    ShowVisions();
     return true;
 }
 
@@ -90,13 +106,17 @@ void CContrastDlg::ShowPair() const {
     for (const auto& [id, text] : texts) SetDlgItemTextA(id, text);
 }
 
-void CContrastDlg::FillNames() {
+void CContrastDlg::AddNameColumns() {
     const std::string headings = LoadResString(IDS_CONTRAST_HEADINGS);
     for (int column = 0; column < static_cast<int>(std::size(kColumnFormats)); ++column) {
         m_list.InsertColumn(column, std::string(SplitField(headings, kHeadingSeparator, static_cast<std::size_t>(column))),
                             kColumnFormats[column], 0);
     }
     m_list.SetExtendedStyle(m_list.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
+}
+
+void CContrastDlg::FillNames() {
+    ::SendMessageW(m_list.m_hWnd, LVM_DELETEALLITEMS, 0, 0);
     const CHuesmithDoc& doc = *m_pDoc;
     m_names = FindNearestNames(doc.GetCatalogue(), RedOf(Adjusted()), GreenOf(Adjusted()), BlueOf(Adjusted()),
                                kNearestNameCount);
@@ -134,6 +154,7 @@ void CContrastDlg::OnRescaled(UINT dpi) {
 void CContrastDlg::ProposeName(int item) {
     if (item < 0 || static_cast<std::size_t>(item) >= m_names.size()) return;
     m_proposal = CatalogueColour(m_names[static_cast<std::size_t>(item)].index);
+    m_bProposalReadable = false;
     ShowProposal(IDS_CONTRAST_NO_PROPOSAL);
 }
 
@@ -149,8 +170,57 @@ void CContrastDlg::OnDblClkNames(NMHDR& header, LRESULT&) {
 
 void CContrastDlg::OnPropose() {
     if (!UpdateData(true)) return;
-    m_proposal = NearestReadableColour(Adjusted(), Other(), kLevelRatios[m_nLevel == 1 ? 1 : 0]);
+    m_proposal = NearestReadableColour(Adjusted(), Other(), RequiredRatio());
+    m_bProposalReadable = true;
     ShowProposal(IDS_CONTRAST_UNREACHABLE);
+}
+
+double CContrastDlg::RequiredRatio() const { return kLevelRatios[m_nLevel == 1 ? 1 : 0]; }
+
+// The views judge the pair at the proposal's level.
+void CContrastDlg::OnLevel() {
+    if (UpdateData(true)) ShowVisions();
+}
+
+// The dialog goes out of the way while the screen is copied, and comes back with the colour taken.
+// What follows the pair follows at once: its texts, the names nearest to the colour adjusted, a
+// readable proposal worked out again (a name proposed stays), the views.
+void CContrastDlg::PickFromScreen(HsColor& colour) {
+    if (!UpdateData(true)) return;
+    CWnd* owner = GetParent();
+    ShowWindow(SW_HIDE);
+    // What the dialog covered is painted before the screen is copied: without desktop composition
+    // (Wine on X) the uncovered part is announced only later and would be copied unpainted.
+    ::RedrawWindow(owner->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    // The main window owns the eyedropper: a run owned by this hidden dialog cannot move its
+    // magnifier out of the cursor's way under Wine.
+    CEyedropperDlg eyedropper(*m_pDoc, owner);
+    const bool picked = eyedropper.DoModal() == IDOK;
+    ShowWindow(SW_SHOW);
+    if (!picked) return;
+    colour = eyedropper.m_color;
+    ShowPair();
+    FillNames();
+    if (m_bProposalReadable) m_proposal = NearestReadableColour(Adjusted(), Other(), RequiredRatio());
+    ShowProposal(IDS_CONTRAST_UNREACHABLE);
+    ShowVisions();
+    Invalidate(true);
+}
+
+void CContrastDlg::ShowVisions() const {
+    const std::string names = LoadResString(IDS_VISION_NAMES);
+    const std::string level = GetDlgItemTextA(m_nLevel == 1 ? IDC_RADIO_CONTRAST_AAA : IDC_RADIO_CONTRAST_AA);
+    for (std::size_t i = 0; i < kSimulatedVisions.size(); ++i) {
+        const double ratio = SimulatedContrastRatio(m_crText, m_crBack, kSimulatedVisions[i]);
+        SetDlgItemTextA(kVisionRatioIds[i], FormatContrastRatio(ratio));
+        SetDlgItemTextA(kVisionVerdictIds[i], FormatResString(IDS_VISION_VERDICT, {level, VerdictText(ratio >= RequiredRatio())}));
+    }
+    std::string failing;
+    for (const ColourVision vision : VisionsFailingAlone(m_crText, m_crBack, RequiredRatio())) {
+        if (!failing.empty()) failing += kNameJoint;
+        failing += SplitField(names, kNameSeparator, static_cast<std::size_t>(vision));
+    }
+    SetDlgItemTextA(IDC_STATIC_VISION_WARNING, failing.empty() ? std::string() : FormatResString(IDS_VISION_WARNING, {level, failing}));
 }
 
 void CContrastDlg::ShowProposal(unsigned absentTextId) {
@@ -165,6 +235,7 @@ void CContrastDlg::ShowProposal(unsigned absentTextId) {
 void CContrastDlg::OnPaint() {
     CPaintDC dc(m_hWnd);
     PaintPair(dc);
+    PaintVisions(dc);
     if (m_proposal) PaintSwatch(dc, SwatchRect(), *m_proposal);
 }
 
@@ -194,5 +265,20 @@ void CContrastDlg::PaintPair(const CDC& dc) const {
         dc.TextOut(pair.left + margin, top, m_strPreview);
         dc.SelectObject(old);
         top += -face.lfHeight + margin / 2;
+    }
+}
+
+// Each view's sample: "Aa" in the text colour on the background, both as that view sees them.
+void CContrastDlg::PaintVisions(const CDC& dc) const {
+    constexpr wchar_t kSample[] = L"Aa";
+    const HDC hdc = dc.GetSafeHdc();
+    const CScopeExit restore([hdc, saved = ::SaveDC(hdc)] { ::RestoreDC(hdc, saved); });
+    ::SelectObject(hdc, reinterpret_cast<HGDIOBJ>(::SendMessageW(m_hWnd, WM_GETFONT, 0, 0)));
+    for (std::size_t i = 0; i < kSimulatedVisions.size(); ++i) {
+        RECT swatch = SwatchRectFromFrame(*this, kVisionSwatchIds[i]);
+        PaintSwatch(dc, swatch, ColourOf(SimulateVision(LinearRgbOf(m_crBack), kSimulatedVisions[i])));
+        ::SetBkMode(hdc, TRANSPARENT);
+        ::SetTextColor(hdc, ColourOf(SimulateVision(LinearRgbOf(m_crText), kSimulatedVisions[i])));
+        ::DrawTextW(hdc, kSample, -1, &swatch, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
 }

@@ -1,6 +1,8 @@
 // The contrast dialog: the preview strip's pair with its contrast ratio and the four verdicts, the
 // catalogue names nearest to the colour being adjusted, and the nearest colour that reads at a
 // chosen level. A name or that colour becomes the proposal, which the caller applies after OK.
+// Either colour of the pair can be taken from the screen; the pair is also shown as people with
+// each colour-vision deficiency see it.
 #pragma once
 
 #include <windows.h>
@@ -25,6 +27,7 @@ public:
     explicit CContrastDlg(CWnd* pParent = nullptr);
 
     // Given: the catalogue, the pair, which of the two is being adjusted and the preview text.
+    // After OK the pair holds what was taken from the screen.
     const CHuesmithDoc* m_pDoc = nullptr;
     HsColor m_crBack = 0xFFFFFF;
     HsColor m_crText = 0x000000;
@@ -50,10 +53,18 @@ private:
     void OnUseName();
     void OnDblClkNames(NMHDR& header, LRESULT& result);
     void OnPropose();
+    void OnPickBack() { PickFromScreen(m_crBack); }
+    void OnPickText() { PickFromScreen(m_crText); }
+    void OnLevel();
+    void PickFromScreen(HsColor& colour);
+    double RequiredRatio() const;
+    void ShowVisions() const;
+    void PaintVisions(const class CDC& dc) const;
 
     HsColor Adjusted() const { return m_bAdjustingText ? m_crText : m_crBack; }
     HsColor Other() const { return m_bAdjustingText ? m_crBack : m_crText; }
     void ShowPair() const;
+    void AddNameColumns();
     void FillNames();
     void ProposeName(int item);
     void MakeSwatches(int dpi);
@@ -67,5 +78,6 @@ private:
 
     CListCtrl m_list;
     std::vector<NearestName> m_names;
+    bool m_bProposalReadable = false;  // the proposal is the nearest readable colour, not a name
     CHandle<HIMAGELIST, &::ImageList_Destroy> m_swatches;  // the list shares it (LVS_SHAREIMAGELISTS)
 };

@@ -187,6 +187,23 @@
 #define IDC_BUTTON_CONTRAST_PROPOSE 1158
 #define IDC_STATIC_CONTRAST_SWATCH 1159
 #define IDC_STATIC_CONTRAST_PROPOSAL 1160
+#define IDC_BUTTON_CONTRAST_PICK_BACK 1166
+#define IDC_BUTTON_CONTRAST_PICK_TEXT 1167
+// The colour-vision section: for protanopia, deuteranopia, tritanopia and greyscale in turn, the
+// pair's swatch (painted over its frame), ratio and verdict; the warning beneath them.
+#define IDC_STATIC_VISION_SWATCH_1 1168
+#define IDC_STATIC_VISION_SWATCH_2 1169
+#define IDC_STATIC_VISION_SWATCH_3 1170
+#define IDC_STATIC_VISION_SWATCH_4 1171
+#define IDC_STATIC_VISION_RATIO_1 1172
+#define IDC_STATIC_VISION_RATIO_2 1173
+#define IDC_STATIC_VISION_RATIO_3 1174
+#define IDC_STATIC_VISION_RATIO_4 1175
+#define IDC_STATIC_VISION_VERDICT_1 1176
+#define IDC_STATIC_VISION_VERDICT_2 1177
+#define IDC_STATIC_VISION_VERDICT_3 1178
+#define IDC_STATIC_VISION_VERDICT_4 1179
+#define IDC_STATIC_VISION_WARNING 1180
 // Its texts: the verdicts, the edited colour's mark, the proposal (%1 code, %2 ratio) or its
 // absence, the list's headings (one per line).
 #define IDS_CONTRAST_PASS 61840
@@ -196,3 +213,8 @@
 #define IDS_CONTRAST_NO_PROPOSAL 61844
 #define IDS_CONTRAST_UNREACHABLE 61845
 #define IDS_CONTRAST_HEADINGS 61846
+// The deficiencies' names one per line, a view's verdict (%1 level, %2 pass or fail), the warning
+// (%1 level, %2 the deficiencies' names).
+#define IDS_VISION_NAMES 61847
+#define IDS_VISION_VERDICT 61848
+#define IDS_VISION_WARNING 61849

@@ -76,18 +76,33 @@ void CHuesmithView::ApplyChosenColor(HsColor color) {
     ApplyCurrentColor();
 }
 
-// The pair as the strip shows it; the proposal, if OK brings one, is applied as a colour chosen in
-// the colour dialog is, to the colour the radio buttons point at.
+// The pair as the strip shows it. After OK, a colour taken from the screen for the colour not
+// adjusted goes to the strip as it is; the colour the radio buttons point at takes the proposal,
+// or else the colour taken from the screen for it, as a colour chosen in the colour dialog is.
 void CHuesmithView::OnContrast() {
     UpdateData(true);
-    const CHuesmithDoc& doc = *GetDocument();
+    CHuesmithDoc& doc = *GetDocument();
+    const bool adjustingText = m_nColorTarget == 1;
     CContrastDlg dlg;
     dlg.m_pDoc = &doc;
     dlg.m_crBack = doc.GetBackColor();
     dlg.m_crText = doc.GetTextColor();
-    dlg.m_bAdjustingText = m_nColorTarget == 1;
+    dlg.m_bAdjustingText = adjustingText;
     dlg.m_strPreview = doc.m_strPreview;
-    if (dlg.DoModal() == IDOK && dlg.m_proposal) ApplyChosenColor(*dlg.m_proposal);
+    const HsColor adjusted = adjustingText ? dlg.m_crText : dlg.m_crBack;
+    if (dlg.DoModal() != IDOK) return;
+    if (adjustingText) {
+        doc.SetBackColor(dlg.m_crBack);
+    } else {
+        doc.SetTextColor(dlg.m_crText);
+    }
+    InvalidateRect(PreviewRectOf(m_hWnd), false);
+    const HsColor picked = adjustingText ? dlg.m_crText : dlg.m_crBack;
+    if (dlg.m_proposal) {
+        ApplyChosenColor(*dlg.m_proposal);
+    } else if (picked != adjusted) {
+        ApplyChosenColor(picked);
+    }
 }
 
 // The strip is repainted after cancel too, so that it always shows the document's preview text.

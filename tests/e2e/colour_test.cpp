@@ -180,5 +180,54 @@ TEST_F(ColourTest, ContrastDialogJudgesThePairAndItsProposalsSetTheColourBeingAd
     EXPECT_EQ(Fields(), (Texts{"160", "216", "239"})) << "a nearest name applied";
 }
 
+// Red text on black: AA for normal vision (5.25 : 1), 3.11 : 1 as protanopes see it. Colours
+// taken from the screen: the strip's black and a field's white.
+TEST_F(ColourTest, ContrastDialogTakesThePairFromTheScreenAndJudgesItForColourVisionDeficiencies) {
+    Start();
+    SetClipboardText("#000000");
+    PressCtrl('V');
+    PressCtrl('T');
+    SetClipboardText("#FF0000");
+    PressCtrl('V');
+    POINT black{1, kPreviewStrip.top + 1};
+    ::ClientToScreen(View(), &black);
+    const RECT field = ClientRectOf(Control(IDC_EDIT_RED));
+    POINT white{field.left + 3, Centre(field).y};  // left of the digits, which keep to the right
+    ::ClientToScreen(Control(IDC_EDIT_RED), &white);
+    const auto pick = [&](HWND dialog, int button, POINT at) {
+        PressButton(dialog, button);
+        EXPECT_TRUE(WaitFor([&] { return Magnifier() != nullptr && !::IsWindowVisible(dialog); })) << "out of the way";
+        PlaceCursor(at);
+        PressKey(VK_SPACE);
+        return WaitFor([&] { return ::IsWindowVisible(dialog) && !Magnifier(); });
+    };
+    const auto views = [](HWND d) {
+        std::string text;
+        for (int id = IDC_STATIC_VISION_RATIO_1; id <= IDC_STATIC_VISION_RATIO_4; ++id) text += DlgText(d, id) + "|";
+        return text + DlgText(d, IDC_STATIC_VISION_VERDICT_1) + "|" + DlgText(d, IDC_STATIC_VISION_WARNING);
+    };
+    HWND dialog = OpenDialog(ID_TOOL_CONTRAST, "コントラストと近い色");
+    EXPECT_EQ(views(dialog), "3.11 : 1|6.25 : 1|5.36 : 1|5.25 : 1|AA 通常の文字 : 不合格|"
+                             "通常の色覚ではAA 通常の文字に合格しますが、1型色覚では不合格です。")
+        << "the four views, and the warning naming protanopia";
+    ASSERT_TRUE(pick(dialog, IDC_BUTTON_CONTRAST_PICK_TEXT, black));
+    EXPECT_EQ(DlgText(dialog, IDC_STATIC_CONTRAST_TEXT) + " " + DlgText(dialog, IDC_STATIC_CONTRAST_RATIO),
+              "#000000 (調整中) 1.00 : 1") << "the text colour taken from the strip";
+    ASSERT_TRUE(pick(dialog, IDC_BUTTON_CONTRAST_PICK_BACK, white));
+    EXPECT_EQ(DlgText(dialog, IDC_STATIC_CONTRAST_BACK) + " " + DlgText(dialog, IDC_STATIC_CONTRAST_RATIO) + " " +
+                  DlgText(dialog, IDC_STATIC_VISION_WARNING) + "|" + DlgText(dialog, IDC_STATIC_VISION_RATIO_1),
+              "#FFFFFF 21.00 : 1 |21.00 : 1")
+        << "the background from a field; black on white warns of nothing";
+    ClickButton(dialog, IDCANCEL);
+    EXPECT_TRUE(Fields() == (Texts{"255", "0", "0"}) && StripBackground() == kBlack) << "Cancel changes nothing";
+
+    dialog = OpenDialog(ID_TOOL_CONTRAST, "コントラストと近い色");
+    ASSERT_TRUE(pick(dialog, IDC_BUTTON_CONTRAST_PICK_TEXT, black));
+    ASSERT_TRUE(pick(dialog, IDC_BUTTON_CONTRAST_PICK_BACK, white));
+    ClickButton(dialog, IDOK);
+    EXPECT_TRUE(Fields() == (Texts{"0", "0", "0"}) && StripBackground() == kWhite)
+        << "OK: the text colour being adjusted and the background as taken";
+}
+
 }  // namespace
 }  // namespace e2e

@@ -75,7 +75,10 @@ TEST(ColourVision, DichromatsByBrettelAndGreyscaleKeepGreysGrey) {
     EXPECT_EQ(VisionsFailingAlone(PackColor(255, 0, 0), 0, kAaNormalRatio), std::vector{ColourVision::Protanopia})
         << "red on black: AA for normal vision, not for protanopes";
     EXPECT_TRUE(VisionsFailingAlone(0, PackColor(255, 255, 255), kAaaNormalRatio).empty()) << "black on white";
-    EXPECT_TRUE(VisionsFailingAlone(PackColor(255, 0, 0), 0, kAaaNormalRatio).empty()) << "fails normal vision too";
+    EXPECT_TRUE(VisionsFailingAlone(PackColor(0x77, 0x77, 0x77), PackColor(255, 255, 255), kAaNormalRatio).empty())
+        << "4.47 : 1 fails normal vision too";
+    EXPECT_EQ(FormatContrastRatio(SimulatedContrastRatio(PackColor(0, 0, 255), 0, ColourVision::Protanopia)), "2.98 : 1")
+        << "blue on black: the simulated red below 0 counts as 0";
     EXPECT_EQ(ColourOf(SimulateVision(LinearRgbOf(PackColor(255, 0, 0)), ColourVision::Achromatopsia)),
               PackColor(127, 127, 127))
         << "encoded for the screen: red's luminance 0.2126 is grey 127";
