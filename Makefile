@@ -1,5 +1,5 @@
 # Huesmith on Debian 12, as root: `make run` and `make test` install whatever is missing first.
-.PHONY: all setup build run test bench fuzz dist clean
+.PHONY: all setup build run test bench fuzz mutate dist clean
 .DEFAULT_GOAL := build
 
 all: build
@@ -28,6 +28,11 @@ test: build
 
 bench: build
 	scripts/bench.sh
+
+# Mutation testing of the portable code against the native unit tests (not part of make test):
+# every portable file, those changed since BASE=<rev>, or FILES="catalogue/ColorLab.cpp ...".
+mutate: setup
+	BASE="$(BASE)" FILES="$(FILES)" scripts/mutate.py
 
 # Each fuzzer for FUZZ_SECONDS (make test runs them for 10 s each).
 FUZZ_SECONDS ?= 60
