@@ -29,8 +29,8 @@ constexpr wchar_t kBoardClass[] = L"HuesmithBenchColours";
 constexpr int kBoardHalf = 120;        // each colour's square, in pixels: far more than the 22 enlarged
 constexpr POINT kSample{70, 70};       // the magnifier's picture pixel of the cursor's screen pixel
 constexpr int kReadoutId = 1162;       // the magnifier's text naming the colour, when it has one
-// Wine takes back as many as half the moves of a program that draws at once (its own reading of the
-// screen comes while the pointer's warp is in flight), none of them the program's doing.
+// Wine takes back as many as half the moves when the program draws at each move (a third when it
+// draws on a timer); they are not counted, and only very many of them end the run.
 constexpr int kUndoneLimit = 10;
 constexpr int kPhaseSpreadMs = 100;    // one period of a redraw timer: moves fall at any phase of it
 constexpr std::chrono::milliseconds kPoll{1};
